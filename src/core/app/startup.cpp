@@ -1,0 +1,20 @@
+#include "app/startup.h"
+
+#include "app/ini_file.h"
+
+namespace kombora {
+
+int32_t ReadStartLanguage(const std::filesystem::path& settingsFile) {
+    const auto ini = IniFile::Load(settingsFile);
+    if (!ini) return 1;
+    return ini->ReadInteger("Allgemein", "Sprache", 1);
+}
+
+std::optional<std::string> SystemsInsideLabel(int64_t count, int32_t language,
+                                              const NumberLocale& locale) {
+    if (language != 0 && language != 1) return std::nullopt;
+    return "   " + FormatCount(count, locale) +
+           (language == 0 ? " Systeme inside   " : " systems inside   ");
+}
+
+}  // namespace kombora

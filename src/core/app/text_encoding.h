@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kombora {
+
+// True when the bytes are well-formed UTF-8.
+bool IsValidUtf8(std::string_view bytes);
+
+// Text from a file in the ANSI code page: UTF-8 is taken as it is, anything else is read as
+// Windows-1252. A leading UTF-8 byte-order mark is dropped.
+std::string AnsiToUtf8(std::string_view bytes);
+
+// Windows-1252 from UTF-8; characters it cannot hold become '?'.
+std::string Utf8ToWindows1252(std::string_view utf8);
+
+// Text for a file in the ANSI code page: Windows-1252 on Windows, UTF-8 elsewhere.
+std::string Utf8ToAnsi(std::string_view utf8);
+
+// A path from UTF-8 text and back, on every platform.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string PathToUtf8(const std::filesystem::path& path);
+
+}  // namespace kombora
