@@ -24,15 +24,16 @@
 //   board.numbers_complete             all numbers chosen, no bank numbers (%1 count)
 //   board.random_no_system             random choice before a system is chosen
 //   board.random_too_many_numbers      system needs more numbers than the lottery has (%1
-//                                      needed, %2 largest number)
+//                                      numbers needed, %2 largest number)
 // forming
 //   forming.no_system                  "Form tips" / "Show distribution" on the board page
 //   forming.no_system_lines_page       "Form tips" on the page "Lines of numbers"
 //   forming.choose_numbers             entry check, no bank numbers (%1 changing numbers)
 //   forming.choose_numbers_one_bank    entry check, one bank number (%1)
 //   forming.choose_numbers_banks       entry check, several bank numbers (%1, %2 bank numbers)
-//   forming.tip_size_too_small         system rows longer than the tip row (%1 RG, %2 TipSize)
-//   forming.rows_file_deleted          own system's rows file is gone
+//   forming.rows_longer_than_tip       system rows longer than the tip row (%1 RG, %2 TipSize)
+//   forming.rows_file_missing          own system's rows file is gone
+//   forming.builtin_rows_missing       a built-in system without rows (forming and test)
 // test
 //   test.no_system_to_the_test         "To the test" without a system
 //   test.no_system                     "Start the test" without a system
@@ -239,12 +240,12 @@ constexpr std::array kMessages = {
                 "Bitte gehen Sie zurück und wählen Sie zunächst ein System aus.",
                 "Please go back and select a system first."),
     Notice(M::BoardRandomTooManyNumbers, "board.random_too_many_numbers", Information,
-           "Das gewählte System benötigt %1 Zahlen, die Lotterie hat aber nur %2 Zahlen. Eine "
-           "Zufallswahl ist daher nicht möglich."
+           "Das gewählte System braucht %1 Zahlen, die größte Zahl ist aber %2. Bitte stellen Sie "
+           "eine größere größte Zahl ein oder wählen Sie ein anderes System."
            "\r\r"
            "Ich breche erst einmal ab.",
-           "The selected system needs %1 numbers, but the lottery has only %2 numbers. Therefore "
-           "a random choice is not possible."
+           "The selected system needs %1 numbers, but the largest number is %2. Please set a "
+           "larger largest number or choose another system."
            "\r\r"
            "I will abort first of all."),
 
@@ -285,23 +286,30 @@ constexpr std::array kMessages = {
            "Please choose %1 tip numbers and %2 bank numbers."
            "\r\r"
            "I will abort first of all."),
-    Notice(M::FormingTipSizeTooSmall, "forming.tip_size_too_small", Information,
-           "Das gewählte System hat %1 Zahlen je Reihe und passt daher nicht zu Tippreihen mit "
-           "%2 Zahlen. Bitte filtern Sie mit einer passenden Tippreihengröße und wählen Sie das "
-           "System erneut."
+    Notice(M::FormingRowsLongerThanTip, "forming.rows_longer_than_tip", Information,
+           "Die Reihen des gewählten Systems haben %1 Zahlen, eine Tippreihe aber nur %2. Bitte "
+           "filtern Sie mit einer passenden Tippreihengröße."
            "\r\r"
            "Ich breche erst einmal ab.",
-           "The selected system has %1 numbers per row and therefore does not fit tip rows of %2 "
-           "numbers. Please filter with a fitting tip-row size and select the system again."
+           "The rows of the selected system have %1 numbers, but a tip row has only %2. Please "
+           "filter with a fitting tip-row size."
            "\r\r"
            "I will abort first of all."),
-    Notice(M::FormingRowsFileDeleted, "forming.rows_file_deleted", Information,
+    Notice(M::FormingRowsFileMissing, "forming.rows_file_missing", Information,
            "Die Datei mit den Systemreihen wurde gelöscht. Die Tippreihen können daher nicht "
            "gebildet werden."
            "\r\r"
            "Ich muss abbrechen.",
            "The file containing the system series has been deleted. Therefore, the series cannot "
            "be created."
+           "\r\r"
+           "I have to abort."),
+
+    Notice(M::FormingBuiltinRowsMissing, "forming.builtin_rows_missing", Error,
+           "Die Reihen dieses Systems sind im Programm nicht vorhanden."
+           "\r\r"
+           "Ich muss abbrechen.",
+           "The rows of this system are not available in the program."
            "\r\r"
            "I have to abort."),
 
@@ -699,7 +707,7 @@ std::optional<std::string> MessageText(MessageId id, int32_t language,
     if (!MessageShown(id, language)) return std::nullopt;
     const MessageSpec& message = LookupMessage(id);
     const bool german = message.germanOnly || language == 0;
-    return FillPlaceholders(german ? message.german : message.english, args);
+    return FillMessagePlaceholders(german ? message.german : message.english, args);
 }
 
 std::optional<MessageStyle> MessageDialogStyle(MessageId id, int32_t language) {
@@ -734,7 +742,7 @@ MessageAnswer NoDialogAnswer(MessageId id) {
 }
 
 MessageId ChooseNumbersMessage(int32_t bankNumbers) {
-    if (bankNumbers < 0) return MessageId::FormingTipSizeTooSmall;
+    if (bankNumbers < 0) return MessageId::FormingRowsLongerThanTip;
     if (bankNumbers == 0) return MessageId::FormingChooseNumbers;
     if (bankNumbers == 1) return MessageId::FormingChooseNumbersOneBank;
     return MessageId::FormingChooseNumbersBanks;
@@ -759,7 +767,7 @@ std::optional<std::string> LabelText(LabelId id, int32_t language,
                                      const std::vector<std::string>& args) {
     if (!IsTableLanguage(language)) return std::nullopt;
     const LabelSpec& label = LookupLabel(id);
-    return FillPlaceholders(language == 0 ? label.german : label.english, args);
+    return FillMessagePlaceholders(language == 0 ? label.german : label.english, args);
 }
 
 LabelId FoundCountLabel(int64_t n) {
@@ -780,7 +788,8 @@ LabelId OwnSystemsStateLabel(int32_t missing, int32_t count) {
     return LabelId::OwnSystemsCompleteAll;
 }
 
-std::string FillPlaceholders(std::string_view pattern, const std::vector<std::string>& args) {
+std::string FillMessagePlaceholders(std::string_view pattern,
+                                    const std::vector<std::string>& args) {
     std::string out;
     out.reserve(pattern.size() + 32);
     for (std::size_t i = 0; i < pattern.size(); ++i) {

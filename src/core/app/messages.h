@@ -6,7 +6,7 @@
 //
 // Texts are UTF-8. A carriage return ("\r") breaks a line; two of them (kParagraphBreak)
 // separate a statement from its closing phrase. Parameters are written %1 .. %9 and filled by
-// FillPlaceholders; numbers are formatted by the caller before they are passed in.
+// FillMessagePlaceholders; numbers are formatted by the caller before they are passed in.
 //
 // Language rule: 0 shows the German text in the plain dialog, 1 the English text in the
 // dialog styled like the main window, any other value shows nothing (nullopt). The German-only
@@ -62,8 +62,9 @@ enum class MessageId : uint16_t {
     FormingChooseNumbers,
     FormingChooseNumbersOneBank,
     FormingChooseNumbersBanks,
-    FormingTipSizeTooSmall,
-    FormingRowsFileDeleted,
+    FormingRowsLongerThanTip,
+    FormingRowsFileMissing,
+    FormingBuiltinRowsMissing,
     // System test and own-rows test
     TestNoSystemToTheTest,
     TestNoSystem,
@@ -174,7 +175,7 @@ MessageAnswer NoDialogAnswer(MessageId id);
 //   0 -> FormingChooseNumbers (%1 changing numbers)
 //   1 -> FormingChooseNumbersOneBank (%1 changing numbers)
 //   2.. -> FormingChooseNumbersBanks (%1 changing numbers, %2 bank numbers)
-//   below 0 -> FormingTipSizeTooSmall (%1 the system's RG, %2 TipSize): the system has more
+//   below 0 -> FormingRowsLongerThanTip (%1 the system's RG, %2 TipSize): the system has more
 //   numbers per row than the tip row, so no choice of numbers can fit it.
 MessageId ChooseNumbersMessage(int32_t bankNumbers);
 
@@ -228,7 +229,7 @@ LabelId OwnSystemsStateLabel(int32_t missing, int32_t count);
 // Replaces %1 .. %9 by args[0] .. args[8] in one pass (a placeholder inside an argument stays
 // as it is). A placeholder without argument becomes empty; extra arguments are ignored; a "%"
 // not followed by a digit 1..9 stays.
-std::string FillPlaceholders(std::string_view pattern, const std::vector<std::string>& args);
+std::string FillMessagePlaceholders(std::string_view pattern, const std::vector<std::string>& args);
 
 // The highest placeholder number a text uses (0 for none).
 int PlaceholderCount(std::string_view text);

@@ -156,7 +156,7 @@ TEST_P(EveryMessage, FollowsTheLanguageRule) {
         }
         ASSERT_TRUE(prepared.has_value()) << m.key << " language " << language;
         const bool german = m.germanOnly || language == 0;
-        EXPECT_EQ(prepared->text, FillPlaceholders(german ? m.german : m.english, Args(9)));
+        EXPECT_EQ(prepared->text, FillMessagePlaceholders(german ? m.german : m.english, Args(9)));
         EXPECT_EQ(prepared->style, german ? MessageStyle::Plain : MessageStyle::Styled);
         EXPECT_EQ(prepared->kind, german ? m.kind : m.englishKind);
         EXPECT_EQ(prepared->buttons, m.buttons);
@@ -348,7 +348,7 @@ TEST(MessageTable, QuestionsAnswerWithoutADialog) {
 
 TEST(ChooseNumbersMessage, FitsTheBankNumbers) {
     const std::vector<std::pair<int32_t, MessageId>> cases = {
-        {-2, MessageId::FormingTipSizeTooSmall},   {-1, MessageId::FormingTipSizeTooSmall},
+        {-2, MessageId::FormingRowsLongerThanTip}, {-1, MessageId::FormingRowsLongerThanTip},
         {0, MessageId::FormingChooseNumbers},      {1, MessageId::FormingChooseNumbersOneBank},
         {2, MessageId::FormingChooseNumbersBanks}, {4, MessageId::FormingChooseNumbersBanks}};
     for (const auto& [banks, id] : cases) EXPECT_EQ(ChooseNumbersMessage(banks), id) << banks;
@@ -452,7 +452,7 @@ struct FillCase {
 class FillPlaceholdersCase : public ::testing::TestWithParam<FillCase> {};
 
 TEST_P(FillPlaceholdersCase, ReplacesInOnePass) {
-    EXPECT_EQ(FillPlaceholders(GetParam().pattern, GetParam().args), GetParam().expected);
+    EXPECT_EQ(FillMessagePlaceholders(GetParam().pattern, GetParam().args), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
