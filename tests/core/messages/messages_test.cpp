@@ -1,17 +1,25 @@
 #include "app/messages.h"
 
+#include "app/startup.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kombora {
+
+// Failures name the message rather than dumping its bytes.
+void PrintTo(const MessageSpec& message, std::ostream* os) {
+    *os << message.key;
+}
+
 namespace {
 
 using namespace std::string_literals;
@@ -175,6 +183,10 @@ INSTANTIATE_TEST_SUITE_P(Table, EveryMessage, ::testing::ValuesIn(AllMessages())
                              return name;
                          });
 
+TEST(MessageTable, SeparatesParagraphsWithTheProgramsBreak) {
+    EXPECT_EQ(kBreak, std::string_view(kParagraphBreak));
+}
+
 TEST(MessageTable, KeysAreUniqueAndGroupedBySubsystem) {
     const std::set<std::string_view> groups = {"startup", "general", "selection", "board",
                                                "forming", "test",    "own_rows",  "own_systems",
@@ -209,6 +221,10 @@ struct ExactText {
     std::vector<std::string> args;
     std::string expected;
 };
+
+void PrintTo(const ExactText& c, std::ostream* os) {
+    *os << LookupMessage(c.id).key << " language " << c.language;
+}
 
 class ExactMessageText : public ::testing::TestWithParam<ExactText> {};
 
