@@ -21,7 +21,7 @@ std::string BankCounterText(const RowStore& rows) {
 }
 
 std::optional<Notice> BoardClick(RowStore& rows, int n) {
-    if (rows.ChangingNeeded <= 0) return Notice{notice::kBoardNoSystem, {}};
+    if (rows.ChangingNeeded <= 0) return Notice{MessageId::BoardNoSystem, {}};
     if (n < 1 || n > kBoardSize) return std::nullopt;
 
     if (rows.ChangingSet.Contains(n) || rows.ChangingCount < rows.ChangingNeeded) {
@@ -47,7 +47,7 @@ std::optional<Notice> BoardClick(RowStore& rows, int n) {
             return std::nullopt;
         }
         if (rows.BankNeeded < 1) {
-            return Notice{notice::kBoardChangingComplete, {std::to_string(rows.ChangingCount)}};
+            return Notice{MessageId::BoardNumbersComplete, {std::to_string(rows.ChangingCount)}};
         }
         // The changing numbers are complete: this free number starts the bank numbers.
         rows.BankMode = true;
@@ -58,7 +58,7 @@ std::optional<Notice> BoardClick(RowStore& rows, int n) {
         return std::nullopt;
     }
     if (rows.BankCount >= rows.BankNeeded) {
-        return Notice{notice::kBoardBankComplete, {std::to_string(rows.BankCount)}};
+        return Notice{MessageId::BoardBankNumbersComplete, {std::to_string(rows.BankCount)}};
     }
     rows.BankSet.Add(n);
     ++rows.BankCount;
@@ -152,13 +152,13 @@ std::vector<int> PlanRandomClicks(int changing, int bank, int largest, RandomSou
 std::optional<Notice> RandomChoice(RowStore& rows, int largestNumber, RandomSource& source,
                                    std::vector<int>* clicked) {
     const int changing = rows.ChangingNeeded;
-    if (changing <= 0) return Notice{notice::kRandomNoSystem, {}};
+    if (changing <= 0) return Notice{MessageId::BoardRandomNoSystem, {}};
     if (rows.BankNeeded < 0) rows.BankNeeded = 0;
     const int bank = rows.BankNeeded;
     const int largest = std::clamp(largestNumber, 1, kBoardSize);
     // Drawing more different numbers than 1..largest holds could never finish.
     if (changing + bank > largest) {
-        return Notice{notice::kRandomTooManyNumbers,
+        return Notice{MessageId::BoardRandomTooManyNumbers,
                       {std::to_string(changing + bank), std::to_string(largest)}};
     }
     const std::vector<int> clicks = PlanRandomClicks(changing, bank, largest, source);

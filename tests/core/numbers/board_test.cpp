@@ -38,7 +38,7 @@ struct ClickCase {
     std::vector<int> changing;  // expected ChangingSet
     std::vector<int> bank;      // expected BankSet
     bool bankMode;
-    const char* lastMessage;  // key of the last click's message, nullptr for none
+    std::optional<MessageId> lastMessage;  // the last click's message
     std::vector<std::string> lastArgs;
 };
 
@@ -51,11 +51,11 @@ TEST_P(BoardClickTest, EndsInExpectedState) {
     EXPECT_EQ(rows.ChangingSet.Members(), c.changing);
     EXPECT_EQ(rows.BankSet.Members(), c.bank);
     EXPECT_EQ(rows.BankMode, c.bankMode);
-    if (c.lastMessage == nullptr) {
+    if (!c.lastMessage) {
         EXPECT_FALSE(message.has_value());
     } else {
         ASSERT_TRUE(message.has_value());
-        EXPECT_EQ(message->key, c.lastMessage);
+        EXPECT_EQ(message->id, *c.lastMessage);
         EXPECT_EQ(message->args, c.lastArgs);
     }
     ExpectConsistent(rows);
@@ -64,7 +64,7 @@ TEST_P(BoardClickTest, EndsInExpectedState) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, BoardClickTest,
     ::testing::Values(
-        ClickCase{"NoSystemChosen", 0, 0, {5}, {}, {}, false, notice::kBoardNoSystem, {}},
+        ClickCase{"NoSystemChosen", 0, 0, {5}, {}, {}, false, MessageId::BoardNoSystem, {}},
         ClickCase{"NoBankNeededRefusesExtra",
                   3,
                   0,
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {2, 4, 9},
                   {},
                   false,
-                  notice::kBoardChangingComplete,
+                  MessageId::BoardNumbersComplete,
                   {"3"}},
         ClickCase{"FreeClicksBecomeBankNumbers",
                   3,
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {2, 4, 9},
                   {17, 30},
                   true,
-                  nullptr,
+                  std::nullopt,
                   {}},
         ClickCase{"ThirdBankNumberRefused",
                   3,
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {2, 4, 9},
                   {17, 30},
                   true,
-                  notice::kBoardBankComplete,
+                  MessageId::BoardBankNumbersComplete,
                   {"2"}},
         ClickCase{"ChangingNumberInBankModeTakenBack",
                   3,
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {2, 4},
                   {17},
                   false,
-                  nullptr,
+                  std::nullopt,
                   {}},
         ClickCase{"BankNumberInBankModeTakenBack",
                   3,
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {2, 4, 9},
                   {30},
                   true,
-                  nullptr,
+                  std::nullopt,
                   {}},
         // After a changing number is taken back, a click on a bank number takes that back
         // too instead of making it a changing number as well.
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {2, 4},
                   {},
                   false,
-                  nullptr,
+                  std::nullopt,
                   {}},
         ClickCase{"ChangingCompletedAgainThenBank",
                   3,
@@ -128,9 +128,9 @@ INSTANTIATE_TEST_SUITE_P(
                   {2, 4, 50},
                   {17, 60},
                   true,
-                  nullptr,
+                  std::nullopt,
                   {}},
-        ClickCase{"OutsideBoardIgnored", 3, 0, {0, 101, -3}, {}, {}, false, nullptr, {}},
+        ClickCase{"OutsideBoardIgnored", 3, 0, {0, 101, -3}, {}, {}, false, std::nullopt, {}},
         ClickCase{"NegativeBankNeededActsAsNone",
                   2,
                   -1,
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {1, 2},
                   {},
                   false,
-                  notice::kBoardChangingComplete,
+                  MessageId::BoardNumbersComplete,
                   {"2"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -171,7 +171,7 @@ TEST(BoardClick, MessagesReadAsTheUserSeesThem) {
     RowStore noBank = Prepared(7, 0);
     const auto full = ClickAll(noBank, {1, 2, 3, 4, 5, 6, 7, 8});
     EXPECT_EQ(NoticeText(*full, 1), "You have already selected 7 numbers.");
-    EXPECT_EQ(NoticeKindOf(*full, 1), NoticeKind::Error);
+    EXPECT_EQ(MessageKindFor(full->id, 1), MessageKind::Error);
 
     RowStore twoBank = Prepared(2, 2);
     const auto bank = ClickAll(twoBank, {1, 2, 3, 4, 5});

@@ -121,9 +121,9 @@ TEST(RandomChoice, NoSystemChosenChangesNothing) {
     ScriptedSource source({1});
     const auto message = RandomChoice(rows, 59, source);
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->key, notice::kRandomNoSystem);
-    EXPECT_EQ(NoticeKindOf(*message, 0), NoticeKind::Information);
-    EXPECT_EQ(NoticeKindOf(*message, 1), NoticeKind::Confirmation);
+    EXPECT_EQ(message->id, MessageId::BoardRandomNoSystem);
+    EXPECT_EQ(MessageKindFor(message->id, 0), MessageKind::Information);
+    EXPECT_EQ(MessageKindFor(message->id, 1), MessageKind::Confirmation);
     EXPECT_EQ(rows.ChangingCount, 0);
 }
 
@@ -136,7 +136,7 @@ TEST(RandomChoice, RefusesMoreNumbersThanTheLargestAllows) {
     ScriptedSource source({1});
     const auto message = RandomChoice(rows, 32, source);
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->key, notice::kRandomTooManyNumbers);
+    EXPECT_EQ(message->id, MessageId::BoardRandomTooManyNumbers);
     EXPECT_EQ(message->args, (std::vector<std::string>{"33", "32"}));
     EXPECT_EQ(rows.ChangingSet, before.ChangingSet);
     EXPECT_EQ(rows.ChangingCount, 2);
