@@ -62,6 +62,8 @@ void FilterParameters::SelectChoice(FilterParam p, int32_t item) {
     if (p == FilterParam::BankNumbers) choice = &radio5_;
     if (choice == nullptr || *choice == item) return;
     *choice = item;
+    // Only selecting an item is a click; clearing the selection runs no handler.
+    if (item == kChoiceNone) return;
     // Radio3Click / Radio5Click: unchecking the box runs its click handler as well.
     SetNoMatter(p, false);
     UpdateForcedRowCount();

@@ -70,7 +70,7 @@ class FilterParameters {
     // Sets a "no matter" box and runs its click handler; ignored for the tip-row size.
     void SetNoMatter(FilterParam p, bool checked);
     // Selects an item of the guarantee or bank-number choice; values below -1 read as -1,
-    // above 1 as 1. Ignored for the other parameters.
+    // above 1 as 1. Selecting nothing (-1) runs no handler. Ignored for the other parameters.
     void SelectChoice(FilterParam p, int32_t item);
     // "All „no matter“": checks the four boxes in the order pool, guarantee, row count, bank
     // numbers. Does not filter.

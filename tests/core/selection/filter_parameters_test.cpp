@@ -218,8 +218,10 @@ TEST(FilterParameters, ChoiceRunsItsHandlerOnlyWhenTheItemChanges) {
 
 TEST(FilterParameters, ChoiceOutOfRangeIsClamped) {
     FilterParameters f;
+    f.SetNoMatter(P::Guarantee, true);
     f.SelectChoice(P::Guarantee, -5);
     EXPECT_EQ(f.Choice(P::Guarantee), kChoiceNone);
+    EXPECT_TRUE(f.NoMatter(P::Guarantee));  // clearing the choice is no click
     f.SelectChoice(P::BankNumbers, 7);
     EXPECT_EQ(f.Choice(P::BankNumbers), kChoiceExact);
     f.SelectChoice(P::Pool, 0);  // no choice there
