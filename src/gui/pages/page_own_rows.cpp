@@ -1,0 +1,41 @@
+#include "pages/page_own_rows.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "help.h"
+#include "widgets/choice_group.h"
+
+namespace kombora::gui {
+
+PageOwnRows::PageOwnRows(AppContext& context, const Services& services, QWidget* parent)
+    : Page(context, services, parent) {
+    setObjectName(QStringLiteral("tab4"));
+    auto* layout = new QVBoxLayout(this);
+    auto* options = new QHBoxLayout;
+    rgTrenner_ = new ChoiceGroup(
+        QStringLiteral("Delimiter"),
+        {QStringLiteral("Comma"), QStringLiteral("Semicolon"), QStringLiteral("Spaces")},
+        Qt::Horizontal, this);
+    rgTrenner_->setObjectName(QStringLiteral("RGTrenner"));
+    rgTrenner_->setItemIndex(0);
+    options->addWidget(rgTrenner_);
+    cbDetail_ = new QCheckBox(QStringLiteral("Check rows thoroughly"), this);
+    cbDetail_->setObjectName(QStringLiteral("cbDetail"));
+    cbDetail_->setChecked(true);
+    SetHelpContext(cbDetail_, 1080);
+    options->addWidget(cbDetail_);
+    options->addStretch();
+    layout->addLayout(options);
+    layout->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(MakeBackButton(QStringLiteral("BBack4")));
+    bottom->addStretch();
+    bottom->addWidget(MakeNextButton(QStringLiteral("BNext4")));
+    layout->addLayout(bottom);
+}
+
+void PageOwnRows::ShowNumbersUpTo(int) {}
+
+}  // namespace kombora::gui

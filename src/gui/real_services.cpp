@@ -1,0 +1,248 @@
+#include "real_services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <chrono>
+
+#include "app/startup.h"
+
+namespace kombora::gui {
+
+namespace {
+
+QMessageBox::Icon IconFor(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Error:
+            return QMessageBox::Critical;
+        case MessageKind::Information:
+            return QMessageBox::Information;
+        case MessageKind::Confirmation:
+            return QMessageBox::Question;
+        case MessageKind::Warning:
+            return QMessageBox::Warning;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QStyle::StandardPixmap PixmapFor(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Error:
+            return QStyle::SP_MessageBoxCritical;
+        case MessageKind::Information:
+            return QStyle::SP_MessageBoxInformation;
+        case MessageKind::Confirmation:
+            return QStyle::SP_MessageBoxQuestion;
+        case MessageKind::Warning:
+            return QStyle::SP_MessageBoxWarning;
+    }
+    return QStyle::SP_MessageBoxInformation;
+}
+
+QDialogButtonBox::StandardButtons ButtonsFor(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok:
+            return QDialogButtonBox::Ok;
+        case MessageButtons::YesNo:
+            return QDialogButtonBox::Yes | QDialogButtonBox::No;
+        case MessageButtons::YesNoCancel:
+            return QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel;
+    }
+    return QDialogButtonBox::Ok;
+}
+
+MessageAnswer AnswerFor(int button) {
+    switch (button) {
+        case QDialogButtonBox::Ok:
+            return MessageAnswer::Ok;
+        case QDialogButtonBox::Yes:
+            return MessageAnswer::Yes;
+        case QDialogButtonBox::No:
+            return MessageAnswer::No;
+        case QDialogButtonBox::Cancel:
+            return MessageAnswer::Cancel;
+        default:
+            return MessageAnswer::None;
+    }
+}
+
+// What closing a dialog with Escape or its close button means.
+MessageAnswer EscapeAnswer(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok:
+            return MessageAnswer::Ok;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        case MessageButtons::YesNoCancel:
+            return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::None;
+}
+
+MessageAnswer ShowPlain(QWidget* parent, const MessageRequest& request) {
+    QMessageBox box(IconFor(request.kind), QString::fromUtf8(kProductName),
+                    DisplayText(request.text), QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setStandardButtons(
+        static_cast<QMessageBox::StandardButtons>(static_cast<int>(ButtonsFor(request.buttons))));
+    const int pressed = box.exec();
+    const MessageAnswer answer = AnswerFor(pressed);
+    return answer == MessageAnswer::None ? EscapeAnswer(request.buttons) : answer;
+}
+
+// The dialog in the main window's look: a coloured title band, the icon, the text and the
+// buttons; a help button when the message has a help topic.
+MessageAnswer ShowStyled(QWidget* parent, const MessageRequest& request, HelpService* help) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("Dia1"));
+    dialog.setWindowTitle(QString::fromUtf8(kProductName));
+    dialog.setModal(true);
+
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 12);
+    auto* band = new QLabel(QString::fromUtf8(kProductName), &dialog);
+    band->setObjectName(QStringLiteral("Dia1Title"));
+    layout->addWidget(band);
+
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(16, 8, 16, 8);
+    body->setSpacing(14);
+    auto* icon = new QLabel(&dialog);
+    const int size = dialog.style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    icon->setPixmap(dialog.style()->standardIcon(PixmapFor(request.kind)).pixmap(size, size));
+    icon->setAlignment(Qt::AlignTop);
+    body->addWidget(icon);
+    auto* text = new QLabel(DisplayText(request.text), &dialog);
+    text->setObjectName(QStringLiteral("Dia1Text"));
+    text->setWordWrap(true);
+    text->setMinimumWidth(320);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    body->addWidget(text, 1);
+    layout->addLayout(body);
+
+    auto* buttonBox = new QDialogButtonBox(ButtonsFor(request.buttons), &dialog);
+    buttonBox->setContentsMargins(16, 0, 16, 0);
+    if (request.helpContext > 0 && help) {
+        QPushButton* helpButton = buttonBox->addButton(QDialogButtonBox::Help);
+        QObject::connect(helpButton, &QPushButton::clicked, &dialog,
+                         [help, context = request.helpContext] { help->ShowTopic(context); });
+    }
+    layout->addWidget(buttonBox);
+
+    MessageAnswer answer = EscapeAnswer(request.buttons);
+    QObject::connect(buttonBox, &QDialogButtonBox::clicked, &dialog, [&](QAbstractButton* button) {
+        const auto role = buttonBox->standardButton(button);
+        if (role == QDialogButtonBox::Help) return;
+        answer = AnswerFor(role);
+        dialog.accept();
+    });
+    dialog.exec();
+    return answer;
+}
+
+class QtFileDialogService : public FileDialogService {
+  public:
+    QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                         const QString& filter) override {
+        return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    }
+    QString SaveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                         const QString& filter) override {
+        return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    }
+};
+
+class QtDesktopService : public DesktopService {
+  public:
+    bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
+    QString FindProgram(const QString& name) override {
+        return QStandardPaths::findExecutable(name);
+    }
+    bool StartProgram(const QString& program, const QStringList& arguments) override {
+        return QProcess::startDetached(program, arguments);
+    }
+};
+
+class QtClipboardService : public ClipboardService {
+  public:
+    QString Text() override { return QApplication::clipboard()->text(); }
+    void SetText(const QString& text) override { QApplication::clipboard()->setText(text); }
+};
+
+class EventLoopWaitService : public WaitService {
+  public:
+    void Wait(int milliseconds) override {
+        if (milliseconds <= 0) {
+            ProcessEvents();
+            return;
+        }
+        QEventLoop loop;
+        QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    void ProcessEvents() override { QCoreApplication::processEvents(); }
+    int64_t NowMilliseconds() override {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+    QDate Today() override { return QDate::currentDate(); }
+};
+
+class ClockSeedService : public RandomSeedService {
+  public:
+    uint64_t Seed() override {
+        return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    }
+};
+
+}  // namespace
+
+QString DisplayText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+MessageAnswer DialogMessageService::Show(QWidget* parent, const MessageRequest& request) {
+    return request.style == MessageStyle::Styled ? ShowStyled(parent, request, help_)
+                                                 : ShowPlain(parent, request);
+}
+
+RealServices::RealServices()
+    : messages_(std::make_unique<DialogMessageService>()),
+      fileDialogs_(std::make_unique<QtFileDialogService>()),
+      desktop_(std::make_unique<QtDesktopService>()),
+      clipboard_(std::make_unique<QtClipboardService>()),
+      waits_(std::make_unique<EventLoopWaitService>()),
+      randomSeed_(std::make_unique<ClockSeedService>()) {
+    services_.messages = messages_.get();
+    services_.fileDialogs = fileDialogs_.get();
+    services_.desktop = desktop_.get();
+    services_.clipboard = clipboard_.get();
+    services_.waits = waits_.get();
+    services_.randomSeed = randomSeed_.get();
+}
+
+RealServices::~RealServices() = default;
+
+void RealServices::SetHelp(HelpService* help) {
+    services_.help = help;
+    messages_->SetHelp(help);
+}
+
+}  // namespace kombora::gui

@@ -1,0 +1,45 @@
+#include "startup_sequence.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include "app/startup.h"
+#include "main_window.h"
+#include "start_window.h"
+#include "tools/calendar_window.h"
+#include "tools/nueberk_window.h"
+#include "tools/update_window.h"
+
+namespace kombora::gui {
+
+StartupWindows RunStartup(AppContext& context, const Services& services, HelpSystem* help,
+                          const AppFolders& folders) {
+    StartupWindows windows;
+    auto* start = new TFStart(context, services, help, folders);
+    windows.start = start;
+    start->show();
+    start->repaint();
+    services.waits->ProcessEvents();
+
+    QApplication::setApplicationDisplayName(QString::fromUtf8(kProductName));
+    try {
+        windows.main = new TFMain(context, services);
+        new TFNueberK(context, services, windows.main);
+        new TFKal(services, windows.main);
+        new TFUpdate(context, services, windows.main);
+    } catch (...) {
+        start->SetInitializationDone(true);
+        throw;
+    }
+    start->SetMainWindow(windows.main);
+    start->SetInitializationDone(true);
+    return windows;
+}
+
+QString ProgramStyleSheet() {
+    QFile file(QStringLiteral(":/kombora/kombora.qss"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+}  // namespace kombora::gui
