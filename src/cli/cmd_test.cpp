@@ -1,0 +1,181 @@
+// The system test from the command line: test (a catalogue entry) and test-rows (rows from a
+// text file).
+#include <chrono>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/text_encoding.h"
+#include "catalogue/binomial.h"
+#include "cli_command.h"
+#include "evaluation/hit_engine.h"
+#include "evaluation/system_test.h"
+
+namespace kombora::cli {
+namespace {
+
+struct EngineOptions {
+    std::string threads;
+    bool timing = false;
+};
+
+void AddEngineOptions(CLI::App* cmd, EngineOptions& options) {
+    cmd->add_option("--threads", options.threads, "Worker threads (default: one per core)")
+        ->option_text("N");
+    cmd->add_flag("--timing", options.timing, "Write the evaluation time to stderr");
+}
+
+EvaluationOptions ToEvaluationOptions(const EngineOptions& options) {
+    EvaluationOptions result;
+    if (!options.threads.empty()) {
+        result.threads = ParseIntArgument(options.threads, "--threads", 1, 256);
+    }
+    return result;
+}
+
+// One line per evaluated hit count: k, the number of draws, the counts for 1..k matches.
+void PrintResult(const EvaluationResult& result) {
+    for (int k = kMinHitCount; k <= kMaxHitCount; ++k) {
+        if (result.StateOf(k) == HitCountState::NotEvaluated) continue;
+        std::cout << k << '\t' << Binomial(result.wz, k);
+        for (int m = 1; m <= k; ++m) std::cout << '\t' << result.tally(k, m);
+        std::cout << '\n';
+    }
+}
+
+template <typename Run>
+EvaluationResult Timed(bool timing, Run run) {
+    const auto start = std::chrono::steady_clock::now();
+    EvaluationResult result = run();
+    if (timing) {
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        std::cerr << "evaluation seconds: " << took.count() << '\n';
+    }
+    return result;
+}
+
+void SetupTest(CLI::App& app, CliEnvironment& env) {
+    struct Args {
+        std::string index;
+        std::string largest = "49";
+        std::string tip;
+        EngineOptions engine;
+    };
+    auto args = std::make_shared<Args>();
+    auto* cmd = app.add_subcommand(
+        "test", "Test catalogue entry INDEX: per hit count the draws and the counts per match");
+    cmd->add_option("INDEX", args->index, "Catalogue index")->required();
+    cmd->add_option("--largest", args->largest, "The lottery's highest number (default 49)")
+        ->option_text("L");
+    cmd->add_option("--tip", args->tip, "Numbers per tip row (default: the system's row size)")
+        ->option_text("S");
+    AddEngineOptions(cmd, args->engine);
+    cmd->callback([args, &env] {
+        AppContext& context = env.Context();
+        const int index =
+            ParseIntArgument(args->index, "INDEX", 0, std::max(context.catalogue.size() - 1, 0));
+        if (!context.catalogue.Contains(index)) throw CLI::ValidationError("INDEX", "no entry");
+        const TSysteme& entry = context.catalogue[index];
+        context.LargestNumber = ParseIntArgument(args->largest, "--largest", 32, 100);
+        const int tip =
+            args->tip.empty() ? entry.RG : ParseIntArgument(args->tip, "--tip", entry.RG, 10);
+        const EvaluationOptions options = ToEvaluationOptions(args->engine);
+
+        const SystemTestPlan plan = PlanSystemTest(context, index, tip);
+        if (plan.problem) {
+            std::string text = plan.problem->Text(1);
+            for (auto at = text.find("\r\r"); at != std::string::npos; at = text.find("\r\r")) {
+                text.replace(at, 2, " ");
+            }
+            throw CommandFailure("entry " + std::to_string(index) + ": " + text);
+        }
+        PrintResult(Timed(args->engine.timing, [&] { return RunSystemTest(plan, options); }));
+    });
+}
+
+// Rows in a text file: one row per line, design numbers separated by blanks or commas.
+std::vector<NumberSet> ReadRowsFile(const std::string& name, int wz, int& rowSize) {
+    std::ifstream in(PathFromUtf8(name), std::ios::binary);
+    if (!in) throw CommandFailure("cannot open the rows file " + name);
+    std::vector<NumberSet> rows;
+    rowSize = 0;
+    int firstRowLine = 0;
+    std::string line;
+    for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
+        const std::string where = name + ", line " + std::to_string(lineNumber) + ": ";
+        for (char& c : line) {
+            if (c == ',' || c == '\t' || c == '\r' || c == ';') c = ' ';
+        }
+        NumberSet row;
+        int count = 0;
+        std::size_t at = 0;
+        while (at < line.size()) {
+            if (line[at] == ' ') {
+                ++at;
+                continue;
+            }
+            const std::size_t end = std::min(line.find(' ', at), line.size());
+            const std::string field = line.substr(at, end - at);
+            at = end;
+            int number = 0;
+            try {
+                number = ParseIntArgument(field, "number", 1, wz);
+            } catch (const CLI::ValidationError&) {
+                throw CommandFailure(where + "'" + field + "' is no design number from 1 to " +
+                                     std::to_string(wz));
+            }
+            if (row.Contains(number)) {
+                throw CommandFailure(where + "the number " + field + " occurs twice");
+            }
+            row.Add(number);
+            ++count;
+        }
+        if (count == 0) continue;  // blank lines carry no row
+        if (count > kMaxHitCount) {
+            throw CommandFailure(where + std::to_string(count) +
+                                 " numbers; a row holds at most 10");
+        }
+        if (rows.empty()) {
+            rowSize = count;
+            firstRowLine = lineNumber;
+        } else if (count != rowSize) {
+            throw CommandFailure(where + std::to_string(count) + " numbers, but line " +
+                                 std::to_string(firstRowLine) + " has " + std::to_string(rowSize));
+        }
+        rows.push_back(row);
+    }
+    if (in.bad()) throw CommandFailure("reading the rows file " + name + " failed");
+    if (rows.empty()) throw CommandFailure("the rows file " + name + " holds no rows");
+    return rows;
+}
+
+void SetupTestRows(CLI::App& app, CliEnvironment&) {
+    struct Args {
+        std::string file;
+        std::string wz;
+        EngineOptions engine;
+    };
+    auto args = std::make_shared<Args>();
+    auto* cmd = app.add_subcommand(
+        "test-rows", "Test the rows in FILE (design numbers 1..N) as a system over a pool of N");
+    cmd->add_option("FILE", args->file, "Text file, one row per line")->required();
+    cmd->add_option("--wz", args->wz, "Pool size N (2..100)")->required()->option_text("N");
+    AddEngineOptions(cmd, args->engine);
+    cmd->callback([args] {
+        const int wz = ParseIntArgument(args->wz, "--wz", 2, 100);
+        const EvaluationOptions options = ToEvaluationOptions(args->engine);
+        int rowSize = 0;
+        const std::vector<NumberSet> rows = ReadRowsFile(args->file, wz, rowSize);
+        PrintResult(Timed(args->engine.timing,
+                          [&] { return EvaluateHits(rows, wz, kMinHitCount, rowSize, options); }));
+    });
+}
+
+const CommandRegistration testCommand(SetupTest);
+const CommandRegistration testRowsCommand(SetupTestRows);
+
+}  // namespace
+}  // namespace kombora::cli
