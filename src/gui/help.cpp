@@ -41,7 +41,7 @@ bool HelpSystem::Attach(const std::filesystem::path& helpFolder, QWidget* messag
     attached_ = std::filesystem::is_directory(helpFolder, ec);
     if (!attached_) {
         QString shown = QString::fromStdString(PathToUtf8(helpFolder));
-        ShowMessage(services_, messageParent, 0, "startup.help_file_missing", {shown});
+        ShowMessage(services_, messageParent, 0, MessageId::StartupHelpFileMissing, {shown});
     }
     return attached_;
 }
@@ -59,7 +59,7 @@ void HelpSystem::ShowTopic(int context) {
     const auto file = TopicFile(context);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) {
-        ShowMessage(services_, QApplication::activeWindow(), 0, "startup.help_file_missing",
+        ShowMessage(services_, QApplication::activeWindow(), 0, MessageId::StartupHelpFileMissing,
                     {QString::fromStdString(PathToUtf8(file))});
         return;
     }

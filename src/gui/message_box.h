@@ -15,9 +15,13 @@ class QWidget;
 
 namespace kombora::gui {
 
-// Shows the message `key` with its placeholders %1, %2, ... filled from `args` (numbers
+// Shows the message `id` with its placeholders %1, %2, ... filled from `args` (numbers
 // already formatted by the caller). Returns the pressed button, or the table's no-dialog
 // answer when nothing is shown.
+MessageAnswer ShowMessage(const Services& services, QWidget* parent, int32_t language, MessageId id,
+                          const QStringList& args = {});
+// The same by the message's key ("selection.no_system_listed"); an unknown key shows nothing
+// and answers Ok.
 MessageAnswer ShowMessage(const Services& services, QWidget* parent, int32_t language,
                           const char* key, const QStringList& args = {});
 

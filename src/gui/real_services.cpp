@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <chrono>
+#include <optional>
 
 #include "app/startup.h"
 
@@ -65,7 +66,7 @@ QDialogButtonBox::StandardButtons ButtonsFor(MessageButtons buttons) {
     return QDialogButtonBox::Ok;
 }
 
-MessageAnswer AnswerFor(int button) {
+std::optional<MessageAnswer> AnswerFor(int button) {
     switch (button) {
         case QDialogButtonBox::Ok:
             return MessageAnswer::Ok;
@@ -76,7 +77,7 @@ MessageAnswer AnswerFor(int button) {
         case QDialogButtonBox::Cancel:
             return MessageAnswer::Cancel;
         default:
-            return MessageAnswer::None;
+            return std::nullopt;
     }
 }
 
@@ -90,7 +91,7 @@ MessageAnswer EscapeAnswer(MessageButtons buttons) {
         case MessageButtons::YesNoCancel:
             return MessageAnswer::Cancel;
     }
-    return MessageAnswer::None;
+    return MessageAnswer::Ok;
 }
 
 MessageAnswer ShowPlain(QWidget* parent, const MessageRequest& request) {
@@ -100,8 +101,7 @@ MessageAnswer ShowPlain(QWidget* parent, const MessageRequest& request) {
     box.setStandardButtons(
         static_cast<QMessageBox::StandardButtons>(static_cast<int>(ButtonsFor(request.buttons))));
     const int pressed = box.exec();
-    const MessageAnswer answer = AnswerFor(pressed);
-    return answer == MessageAnswer::None ? EscapeAnswer(request.buttons) : answer;
+    return AnswerFor(pressed).value_or(EscapeAnswer(request.buttons));
 }
 
 // The dialog in the main window's look: a coloured title band, the icon, the text and the
@@ -147,7 +147,7 @@ MessageAnswer ShowStyled(QWidget* parent, const MessageRequest& request, HelpSer
     QObject::connect(buttonBox, &QDialogButtonBox::clicked, &dialog, [&](QAbstractButton* button) {
         const auto role = buttonBox->standardButton(button);
         if (role == QDialogButtonBox::Help) return;
-        answer = AnswerFor(role);
+        answer = AnswerFor(role).value_or(answer);
         dialog.accept();
     });
     dialog.exec();

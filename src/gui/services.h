@@ -10,17 +10,19 @@
 #include <QUrl>
 #include <cstdint>
 
+#include "app/messages.h"
+
 class QWidget;
 
 namespace kombora::gui {
 
-enum class MessageKind { Error, Information, Confirmation, Warning };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
-enum class MessageAnswer { None, Ok, Yes, No, Cancel };
-
-// The plain dialog of the platform (German texts and the German-only messages) or the dialog
-// styled like the main window (English texts).
-enum class MessageStyle { Plain, Styled };
+// Kinds, buttons, answers and the two dialog styles come from the message table: the plain
+// dialog of the platform (German texts and the German-only messages) or the dialog styled like
+// the main window (English texts).
+using ::kombora::MessageAnswer;
+using ::kombora::MessageButtons;
+using ::kombora::MessageKind;
+using ::kombora::MessageStyle;
 
 struct MessageRequest {
     MessageKind kind = MessageKind::Information;

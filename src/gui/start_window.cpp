@@ -6,8 +6,10 @@
 #include <QPushButton>
 
 #include "app/startup.h"
+#include "app/text_encoding.h"
 #include "help.h"
 #include "icons.h"
+#include "message_box.h"
 #include "qt_locale.h"
 
 namespace kombora::gui {
@@ -43,8 +45,21 @@ TFStart::TFStart(AppContext& context, const Services& services, HelpSystem* help
 
     // Folders, language, own systems and the catalogue.
     InitializeContext(context_, folders);
+    ReportOwnIndexProblems();
     SystemeEinlesen();
     if (help) help->Attach(folders.exeFolder / kHelpFolderName, this);
+}
+
+void TFStart::ReportOwnIndexProblems() {
+    const OwnIndexLoad& load = context_.ownIndexLoad;
+    const QString file = QString::fromStdString(PathToUtf8(context_.folders.OwnIndexFile()));
+    if (load.readFailed) {
+        ShowMessage(services_, this, context_.Language, MessageId::StartupOwnIndexUnreadable,
+                    {file});
+    } else if (load.trailingBytes > 0) {
+        ShowMessage(services_, this, context_.Language, MessageId::StartupOwnIndexPartial,
+                    {file, QString::number(load.trailingBytes)});
+    }
 }
 
 void TFStart::SystemeEinlesen() {

@@ -47,6 +47,8 @@ class TFStart : public QWidget {
 
   private:
     void Fade();
+    // A damaged own-systems index is reported; the systems read before the damage stay.
+    void ReportOwnIndexProblems();
 
     AppContext& context_;
     const Services& services_;

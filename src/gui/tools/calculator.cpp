@@ -31,7 +31,7 @@ bool StartCalculator(const Services& services, QWidget* parent, int32_t language
         if (!program.isEmpty() && services.desktop->StartProgram(program, {})) return true;
     }
 #endif
-    ShowMessage(services, parent, language, "tools.calculator_missing");
+    ShowMessage(services, parent, language, MessageId::ToolsCalculatorNotFound);
     return false;
 }
 

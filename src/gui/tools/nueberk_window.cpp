@@ -119,16 +119,16 @@ void TFNueberK::BCalcClick() {
     const int n = ReadNumber(e1_);
     const int k = ReadNumber(e2_);
     if (n <= 0) {
-        ShowMessage(services_, this, context_.Language, "tools.nueberk_n_not_positive");
+        ShowMessage(services_, this, context_.Language, MessageId::ToolsNOverKNMissing);
         return;
     }
     if (k > n) {
-        ShowMessage(services_, this, context_.Language, "tools.nueberk_k_above_n");
+        ShowMessage(services_, this, context_.Language, MessageId::ToolsNOverKKTooLarge);
         return;
     }
     const auto value = BinomialChecked(n, k);
     if (!value) {
-        ShowMessage(services_, this, context_.Language, "tools.nueberk_overflow",
+        ShowMessage(services_, this, context_.Language, MessageId::ToolsNOverKTooLarge,
                     {QString::number(n), QString::number(k)});
         return;
     }
