@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -14,14 +15,19 @@ inline constexpr int kMaxHitCount = 10;
 class HitTally {
   public:
     int64_t& operator()(int k, int m) { return counts_[Index(k, m)]; }
-    int64_t operator()(int k, int m) const { return counts_[Index(k, m)]; }
+    int64_t operator()(int k, int m) const {
+        const std::size_t i = Index(k, m);
+        return i == 0 ? 0 : counts_[i];
+    }
     void Clear() { counts_ = {}; }
 
-    friend bool operator==(const HitTally&, const HitTally&) = default;
+    friend bool operator==(const HitTally& a, const HitTally& b) {
+        return std::equal(a.counts_.begin() + 1, a.counts_.end(), b.counts_.begin() + 1);
+    }
 
   private:
     static std::size_t Index(int k, int m) {
-        // Out-of-range indexes land on a spare cell instead of writing elsewhere.
+        // Out-of-range indexes land on a spare cell (index 0) instead of writing elsewhere.
         if (k < kMinHitCount || k > kMaxHitCount || m < 1 || m > kMaxHitCount) return 0;
         return static_cast<std::size_t>((k - kMinHitCount) * kMaxHitCount + m);
     }
