@@ -184,13 +184,13 @@ TEST(EvaluateHits, CallbacksReportEveryHitCountInOrderAndTheFinalProgress) {
     EXPECT_EQ(lastTotal, Binomial(20, 3) + Binomial(20, 4) + Binomial(20, 5));
 }
 
-// A stop while hit count 4 is counted: 2 and 3 are whole, 4 is partial, 5 and 6 are skipped.
-// The rows make hit count 4 take seconds, so the first progress report falls inside it.
+// A stop while hit count 5 is counted: 2..4 are whole, 5 is partial, 6 and 7 are skipped.
+// The rows make hit count 5 take seconds, so the first progress report falls inside it.
 TEST(EvaluateHits, StopDuringAHitCountKeepsFinishedAndPartialCounts) {
     std::mt19937 random(11);
     const auto rows = RandomRows(random, 100, 10, 2000);
-    const EvaluationResult low = EvaluateHits(rows, 100, 2, 3);
-    const int64_t lowDraws = Binomial(100, 2) + Binomial(100, 3);
+    const EvaluationResult low = EvaluateHits(rows, 100, 2, 4);
+    const int64_t lowDraws = Binomial(100, 2) + Binomial(100, 3) + Binomial(100, 4);
     std::stop_source source;
     std::vector<std::pair<int, HitCountState>> states;
     EvaluationCallbacks callbacks;
@@ -201,26 +201,24 @@ TEST(EvaluateHits, StopDuringAHitCountKeepsFinishedAndPartialCounts) {
         states.emplace_back(k, r.StateOf(k));
     };
     const EvaluationResult result =
-        EvaluateHits(rows, 100, 2, 6, {2, KernelChoice::Automatic}, source.get_token(), callbacks);
+        EvaluateHits(rows, 100, 2, 7, {2, KernelChoice::Automatic}, source.get_token(), callbacks);
 
     ASSERT_TRUE(result.stopped);
-    const std::vector<std::pair<int, HitCountState>> expected = {{2, HitCountState::Complete},
-                                                                 {3, HitCountState::Complete},
-                                                                 {4, HitCountState::Partial},
-                                                                 {5, HitCountState::Skipped},
-                                                                 {6, HitCountState::Skipped}};
+    const std::vector<std::pair<int, HitCountState>> expected = {
+        {2, HitCountState::Complete}, {3, HitCountState::Complete}, {4, HitCountState::Complete},
+        {5, HitCountState::Partial},  {6, HitCountState::Skipped},  {7, HitCountState::Skipped}};
     EXPECT_EQ(states, expected);
-    for (int k = 2; k <= 3; ++k) {
+    for (int k = 2; k <= 4; ++k) {
         for (int m = 1; m <= k; ++m) EXPECT_EQ(result.tally(k, m), low.tally(k, m));
     }
     int64_t partial = 0;
-    for (int m = 1; m <= 4; ++m) partial += result.tally(4, m);
+    for (int m = 1; m <= 5; ++m) partial += result.tally(5, m);
     EXPECT_GT(partial, 0);
-    EXPECT_LT(partial, Binomial(100, 4));
-    for (int k = 5; k <= 6; ++k) {
+    EXPECT_LT(partial, Binomial(100, 5));
+    for (int k = 6; k <= 7; ++k) {
         for (int m = 1; m <= 10; ++m) EXPECT_EQ(result.tally(k, m), 0);
     }
-    // Every rows of this pool matches some row, so the counted draws are the tallied ones.
+    // Every draw of this pool matches some row, so the counted draws are the tallied ones.
     EXPECT_EQ(result.drawsDone, lowDraws + partial);
 }
 
