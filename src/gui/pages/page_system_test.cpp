@@ -1,32 +1,412 @@
 #include "pages/page_system_test.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/messages.h"
+#include "evaluation/draws.h"
+#include "evaluation/result_texts.h"
+#include "evaluation/system_test.h"
+#include "message_box.h"
+#include "qt_locale.h"
+#include "widgets/grid_setup.h"
+#include "widgets/string_grid.h"
 
 namespace kombora::gui {
+namespace {
+
+const char* const kBankHeading = "For the treatment of banknotes in the system evaluation";
+const char* const kBankText =
+    "Bank numbers are not considered in the system evaluation. For example, a system for "
+    "lottery, 6 out of 59, with a bank number is only examined for its effects of 2, 3, 4 and 5 "
+    "hits. If you want to know what the effect of one correct bank number is, you only have to "
+    "think the result one cell down and one to the right for each taken bank number.";
+
+QString Label(LabelId id, int32_t language, const QString& fallback) {
+    const auto text = LabelText(id, language);
+    return text ? QString::fromStdString(*text) : fallback;
+}
+
+void Show(const Services& services, QWidget* parent, int32_t language, MessageId id,
+          const std::vector<std::string>& args = {}) {
+    QStringList list;
+    for (const std::string& arg : args) list << QString::fromStdString(arg);
+    const std::string key(LookupMessage(id).key);
+    ShowMessage(services, parent, language, key.c_str(), list);
+}
+
+}  // namespace
+
+const QStringList& PageSystemTest::CommandsLockedDuringTest() {
+    static const QStringList names{
+        // forming rows
+        QStringLiteral("BRBilden"),
+        QStringLiteral("bsSkinSpeedButton7"),
+        QStringLiteral("BStatBilden"),
+        // choosing another system, deleting one
+        QStringLiteral("l1"),
+        QStringLiteral("l2"),
+        QStringLiteral("BESYAnwenden"),
+        QStringLiteral("BSysLoeschen"),
+        // editing the own rows
+        QStringLiteral("M1"),
+        QStringLiteral("BMemoClear"),
+        QStringLiteral("bsSkinSpeedButton8"),
+        QStringLiteral("bsSkinSpeedButton9"),
+        QStringLiteral("bsSkinSpeedButton15"),
+        // saving a system
+        QStringLiteral("EigSysSave"),
+    };
+    return names;
+}
 
 PageSystemTest::PageSystemTest(AppContext& context, const Services& services, QWidget* parent)
     : Page(context, services, parent) {
     setObjectName(QStringLiteral("tab5"));
+    run_ = new EvaluationRun(this);
+    connect(run_, &EvaluationRun::progress, this,
+            [this](qint64 done, qint64) { SetGaugePosition(done); });
+    connect(run_, &EvaluationRun::hitCountFinished, this, &PageSystemTest::ShowHitCount);
+    connect(run_, &EvaluationRun::finished, this, &PageSystemTest::OnFinished);
+    connect(run_, &EvaluationRun::failed, this, &PageSystemTest::OnFailed);
+    BuildLayout();
+    ShowIdleButton();
+    WatchWindow();
+}
+
+void PageSystemTest::WatchWindow() {
+    QWidget* top = window();
+    if (top == watchedWindow_) return;
+    if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = top != this ? top : nullptr;
+    if (watchedWindow_) watchedWindow_->installEventFilter(this);
+}
+
+bool PageSystemTest::event(QEvent* event) {
+    if (event->type() == QEvent::ParentChange) WatchWindow();
+    return Page::event(event);
+}
+
+bool PageSystemTest::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == watchedWindow_) {
+        if (event->type() == QEvent::Close) {
+            StopTest();
+        } else if (event->type() == QEvent::Show) {
+            if (auto* toTest =
+                    watchedWindow_->findChild<QPushButton*>(QStringLiteral("BZumSystest"))) {
+                connect(toTest, &QPushButton::clicked, this, &PageSystemTest::BZumSystestClick,
+                        Qt::UniqueConnection);
+            }
+        }
+    }
+    return Page::eventFilter(watched, event);
+}
+
+PageSystemTest::~PageSystemTest() {
+    if (run_ != nullptr && run_->IsRunning()) {
+        // The window goes away with a test running: end it quietly.
+        disconnect(run_, nullptr, this, nullptr);
+        delete run_;
+        run_ = nullptr;
+        context().TestRunning = false;
+    }
+}
+
+void PageSystemTest::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
-    auto* count = new QHBoxLayout;
-    count->addWidget(new QLabel(QStringLiteral("Calculations:"), this));
+    layout->setSpacing(8);
+
+    auto* table = new QGroupBox(QStringLiteral("System evaluation"), this);
+    table->setObjectName(QStringLiteral("GroupG2"));
+    auto* tableLayout = new QVBoxLayout(table);
+    g2_ = new StringGrid(table);
+    G2Fuellen(g2_, context().Language);
+    UseHitGridDrawing(g2_);
+    g2_->setSelectionMode(QAbstractItemView::NoSelection);
+    g2_->setFocusPolicy(Qt::NoFocus);
+    g2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g2_->setToolTip(
+        QStringLiteral("For each number of hits in the pool: how many of all possible draws "
+                       "leave the best row with how many matches, and their share in percent."));
+    const int frame = 2 * g2_->frameWidth();
+    g2_->setFixedSize(
+        g2_->horizontalHeader()->length() + frame,
+        g2_->horizontalHeader()->sizeHint().height() + g2_->verticalHeader()->length() + frame);
+    tableLayout->addWidget(g2_, 0, Qt::AlignHCenter);
+    layout->addWidget(table);
+
+    auto* controls = new QHBoxLayout;
+    bTesten_ = new QPushButton(this);
+    bTesten_->setObjectName(QStringLiteral("BTesten"));
+    bTesten_->setMinimumWidth(140);
+    connect(bTesten_, &QPushButton::clicked, this, &PageSystemTest::BTestenClick);
+    controls->addWidget(bTesten_);
+    controls->addSpacing(12);
+    controls->addWidget(new QLabel(QStringLiteral("Calculations:"), this));
     lKombiAnz_ = new QLabel(QStringLiteral("0"), this);
     lKombiAnz_->setObjectName(QStringLiteral("LKombiAnz"));
-    count->addWidget(lKombiAnz_);
-    count->addStretch();
-    layout->addLayout(count);
-    lBeschreibung2_ = new QLabel(this);
+    lKombiAnz_->setProperty("valueLabel", true);
+    lKombiAnz_->setMinimumWidth(120);
+    lKombiAnz_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    controls->addWidget(lKombiAnz_);
+    controls->addSpacing(12);
+    gauge1_ = new QProgressBar(this);
+    gauge1_->setObjectName(QStringLiteral("Gauge1"));
+    gauge1_->setMinimum(0);
+    gauge1_->setMaximum(1);
+    gauge1_->setValue(0);
+    gauge1_->setFormat(QStringLiteral("%p %"));
+    controls->addWidget(gauge1_, 1);
+    layout->addLayout(controls);
+
+    lAbbruch_ = new QLabel(QStringLiteral("Evaluation was aborted"), this);
+    lAbbruch_->setObjectName(QStringLiteral("LAbbruch"));
+    lAbbruch_->setProperty("mandatory", true);
+    lAbbruch_->setAlignment(Qt::AlignRight);
+    // Keep the place of the label so that the page does not jump when it appears.
+    QSizePolicy keep = lAbbruch_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    lAbbruch_->setSizePolicy(keep);
+    lAbbruch_->hide();
+    layout->addWidget(lAbbruch_);
+
+    auto* texts = new QHBoxLayout;
+    auto* description = new QGroupBox(QStringLiteral("System under test"), this);
+    auto* descriptionLayout = new QVBoxLayout(description);
+    lBeschreibung2_ = new QLabel(DesignedDescriptionCaption(), description);
     lBeschreibung2_->setObjectName(QStringLiteral("LBeschreibung2"));
     lBeschreibung2_->setWordWrap(true);
-    layout->addWidget(lBeschreibung2_);
+    lBeschreibung2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lBeschreibung2_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    descriptionLayout->addWidget(lBeschreibung2_, 1);
+    texts->addWidget(description, 1);
+
+    auto* bank = new QGroupBox(QString::fromUtf8(kBankHeading), this);
+    bank->setObjectName(QStringLiteral("GroupBank"));
+    auto* bankLayout = new QVBoxLayout(bank);
+    auto* bankText = new QLabel(QString::fromUtf8(kBankText), bank);
+    bankText->setObjectName(QStringLiteral("LBankHinweis"));
+    bankText->setWordWrap(true);
+    bankText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    bankLayout->addWidget(bankText, 1);
+    texts->addWidget(bank, 1);
+    layout->addLayout(texts);
+
     layout->addStretch();
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(MakeBackButton(QStringLiteral("BBack5")));
     bottom->addStretch();
     bottom->addWidget(MakeNextButton(QStringLiteral("BNext5")));
     layout->addLayout(bottom);
+}
+
+QString PageSystemTest::DesignedDescriptionCaption() const {
+    return Label(LabelId::TestDescriptionCaption, context().Language,
+                 QStringLiteral("System description"));
+}
+
+QString PageSystemTest::SelectedDescription() const {
+    if (const auto* label = window()->findChild<QLabel*>(QStringLiteral("LBeschreibung"))) {
+        return label->text();
+    }
+    return {};
+}
+
+void PageSystemTest::ShowIdleButton() {
+    bTesten_->setText(Label(LabelId::TestButtonStart, context().Language, bTesten_->text()));
+    bTesten_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+}
+
+void PageSystemTest::ShowRunningButton() {
+    bTesten_->setText(Label(LabelId::TestButtonStop, context().Language, bTesten_->text()));
+    bTesten_->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+}
+
+void PageSystemTest::SetGaugeMaximum(int64_t maximum) {
+    gaugeMaximum_ = std::max<int64_t>(maximum, 0);
+    gaugeScale_ = gaugeMaximum_ / INT_MAX + 1;
+    gauge1_->setMaximum(std::max(1, static_cast<int>(gaugeMaximum_ / gaugeScale_)));
+    SetGaugePosition(0);
+}
+
+void PageSystemTest::SetGaugePosition(int64_t position) {
+    gaugePosition_ = std::clamp<int64_t>(position, 0, gaugeMaximum_);
+    gauge1_->setValue(static_cast<int>(gaugePosition_ / gaugeScale_));
+}
+
+void PageSystemTest::ShowHitCount(const EvaluationResult& result, int k) {
+    if (k < kMinHitCount || k > kMaxHitCount) return;
+    const HitCountRowTexts texts = HitCountTexts(result, k, SystemNumberLocale());
+    for (int column = 1; column < kResultGridColumns; ++column) {
+        const auto c = static_cast<std::size_t>(column);
+        g2_->SetCell(column, CountRowOf(k), QString::fromStdString(texts.counts[c]));
+        g2_->SetCell(column, PercentRowOf(k), QString::fromStdString(texts.percents[c]));
+    }
+    emit hitCountShown(k);
+}
+
+void PageSystemTest::LockCommands(bool locked) {
+    if (locked) {
+        for (const QString& name : CommandsLockedDuringTest()) {
+            for (QWidget* widget : window()->findChildren<QWidget*>(name)) {
+                if (widget->isEnabled()) {
+                    widget->setEnabled(false);
+                    locked_.append(widget);
+                }
+            }
+        }
+        return;
+    }
+    for (const QPointer<QWidget>& widget : locked_) {
+        if (widget) widget->setEnabled(true);
+    }
+    locked_.clear();
+}
+
+void PageSystemTest::BeginRun(int64_t calculationCount, int64_t drawTotal) {
+    lKombiAnz_->setText(FormatCountText(calculationCount));
+    ShowRunningButton();
+    context().TestStopRequested = false;
+    lAbbruch_->hide();
+    SetGaugeMaximum(drawTotal);
+    context().TestRunning = true;
+    g2_->ClearCells();
+    LockCommands(true);
+    emit testRunningChanged(true);
+}
+
+void PageSystemTest::EndRun(bool stopped) {
+    context().TestStopRequested = stopped;
+    ShowIdleButton();
+    lAbbruch_->setVisible(stopped);
+    context().TestRunning = false;
+    LockCommands(false);
+    emit testRunningChanged(false);
+}
+
+void PageSystemTest::OnFinished(const EvaluationResult& result) {
+    // The final tallies, in case a report of a hit count was passed over.
+    const ResultGridTexts cells = ResultGridCells(result, SystemNumberLocale());
+    for (int row = 1; row < kResultGridRows; ++row) {
+        for (int column = 1; column < kResultGridColumns; ++column) {
+            g2_->SetCell(
+                column, row,
+                QString::fromStdString(
+                    cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]));
+        }
+    }
+    const bool stopped = result.stopped;
+    if (!stopped) SetGaugePosition(gaugeMaximum_);
+    EndRun(stopped);
+    emit testFinished(stopped, result);
+}
+
+void PageSystemTest::OnFailed(const QString& what, bool outOfMemory) {
+    EndRun(false);
+    if (outOfMemory) {
+        Show(services(), this, context().Language, MessageId::TestOutOfMemory);
+    } else {
+        Show(services(), this, context().Language, MessageId::GeneralErrorReport,
+             {what.toStdString()});
+    }
+    emit testFinished(false, EvaluationResult{});
+}
+
+bool PageSystemTest::StartEvaluation(int64_t calculationCount, int64_t drawTotal,
+                                     EvaluationRun::Job job) {
+    if (IsTestRunning()) return false;
+    BeginRun(calculationCount, drawTotal);
+    run_->Start(std::move(job));
+    return true;
+}
+
+void PageSystemTest::BZumSystestClick() {
+    AppContext& ctx = context();
+    if (ctx.SelectedSystem < 0 || !ctx.catalogue.Contains(ctx.SelectedSystem)) {
+        Show(services(), this, ctx.Language, MessageId::TestNoSystemToTheTest);
+        return;
+    }
+    if (auto* pages = qobject_cast<QTabWidget*>(parentWidget())) {
+        pages->setCurrentWidget(this);
+    } else {
+        for (QWidget* up = parentWidget(); up != nullptr; up = up->parentWidget()) {
+            if (auto* tabs = qobject_cast<QTabWidget*>(up)) {
+                tabs->setCurrentWidget(this);
+                break;
+            }
+        }
+    }
+    // A test is already running: the page shows it, and nothing else changes.
+    if (IsTestRunning()) return;
+    const TSysteme& entry = ctx.catalogue[ctx.SelectedSystem];
+    lKombiAnz_->setText(FormatCountText(CalculationCount(entry.TR, entry.WZ, entry.RG, 2)));
+    lBeschreibung2_->setText(SelectedDescription());
+    BTestenClick();
+}
+
+void PageSystemTest::BTestenClick() {
+    AppContext& ctx = context();
+    if (IsTestRunning()) {
+        ctx.TestStopRequested = true;
+        if (ctx.OwnTestFromButton) {
+            // The own-rows test started by its own button: the gauge goes back at once.
+            ctx.OwnTestFromButton = false;
+            SetGaugePosition(0);
+        } else {
+            lAbbruch_->show();
+        }
+        run_->RequestStop();
+        return;
+    }
+    // Left over from an own-rows test that ended without its button: no run to stop.
+    ctx.OwnTestFromButton = false;
+
+    if (ctx.SelectedSystem < 0 || !ctx.catalogue.Contains(ctx.SelectedSystem)) {
+        Show(services(), this, ctx.Language, MessageId::TestNoSystem);
+        return;
+    }
+    const QString text = lBeschreibung2_->text();
+    if (text.isEmpty() || text == Label(LabelId::TestDescriptionCaption, 0, QString()) ||
+        text == Label(LabelId::TestDescriptionCaption, 1, QString())) {
+        lBeschreibung2_->setText(SelectedDescription());
+    }
+
+    const TSysteme& entry = ctx.catalogue[ctx.SelectedSystem];
+    const int32_t tipSize = ctx.rows.TipSize > 0 ? ctx.rows.TipSize : entry.RG;
+    auto plan = std::make_shared<SystemTestPlan>(PlanSystemTest(ctx, ctx.SelectedSystem, tipSize));
+
+    BeginRun(plan->calculationCount, plan->drawTotal);
+    if (plan->problem) {
+        // The rows could not be read: the run ends before it evaluates anything.
+        EndRun(false);
+        Show(services(), this, ctx.Language, plan->problem->id, plan->problem->args);
+        emit testFinished(false, EvaluationResult{});
+        return;
+    }
+    run_->Start([plan](std::stop_token stop, const EvaluationCallbacks& callbacks) {
+        return RunSystemTest(*plan, EvaluationOptions{}, stop, callbacks);
+    });
+}
+
+void PageSystemTest::StopTest() {
+    if (!IsTestRunning()) return;
+    context().TestStopRequested = true;
+    run_->StopAndWait();
 }
 
 }  // namespace kombora::gui
