@@ -6,6 +6,7 @@
 
 #include "help.h"
 #include "widgets/choice_group.h"
+#include "widgets/number_board.h"
 
 namespace kombora::gui {
 
@@ -28,6 +29,11 @@ PageOwnRows::PageOwnRows(AppContext& context, const Services& services, QWidget*
     options->addWidget(cbDetail_);
     options->addStretch();
     layout->addLayout(options);
+    // How often each number occurs in the own rows.
+    p30_ = new StatisticsBoard(QStringLiteral("P30"), QStringLiteral("Statistics of the own rows"),
+                               QStringLiteral("PNummerEin"), QStringLiteral("PNummerWertEin"), 32,
+                               18, 2, 10, this);
+    layout->addWidget(p30_, 0, Qt::AlignRight);
     layout->addStretch();
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(MakeBackButton(QStringLiteral("BBack4")));
@@ -36,6 +42,8 @@ PageOwnRows::PageOwnRows(AppContext& context, const Services& services, QWidget*
     layout->addLayout(bottom);
 }
 
-void PageOwnRows::ShowNumbersUpTo(int) {}
+void PageOwnRows::ShowNumbersUpTo(int largestNumber) {
+    p30_->ShowNumbersUpTo(largestNumber);
+}
 
 }  // namespace kombora::gui

@@ -3,8 +3,11 @@
 #include "pages/page.h"
 
 class QCheckBox;
+class QGroupBox;
 
 namespace kombora::gui {
+
+class StringGrid;
 
 // Page 3, "Lines of numbers": the formed tip rows, saving and exporting them, "To the test".
 class PageRows : public Page {
@@ -14,9 +17,21 @@ class PageRows : public Page {
 
     // "with row number and column headings" for the spreadsheet export.
     QCheckBox* cbMit() const { return cbMit_; }
+    // The grid of the formed rows and its group box.
+    StringGrid* g1() const { return g1_; }
+    QGroupBox* GroupG1() const { return groupG1_; }
+
+  public slots:
+    // "Form tips" under "If system was selected": forms the rows and stays on the page.
+    void bsSkinSpeedButton7Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     QCheckBox* cbMit_ = nullptr;
+    StringGrid* g1_ = nullptr;
+    QGroupBox* groupG1_ = nullptr;
 };
 
 }  // namespace kombora::gui
