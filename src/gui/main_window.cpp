@@ -236,6 +236,8 @@ void TFMain::BuildPages() {
         connect(page, &Page::backRequested, this, [this, i] { GoBack(i); });
         connect(page, &Page::nextRequested, this, [this, i] { GoNext(i); });
     }
+    connect(pageSelection_, &PageSelection::systemPrepared, pageNumbers_,
+            &PageNumbers::ShowChosenSystem);
 }
 
 QPushButton* TFMain::QuickButton(int value) const {

@@ -64,8 +64,21 @@ void FilterParameters::SelectChoice(FilterParam p, int32_t item) {
     *choice = item;
     // Only selecting an item is a click; clearing the selection runs no handler.
     if (item == kChoiceNone) return;
-    // Radio3Click / Radio5Click: unchecking the box runs its click handler as well.
-    SetNoMatter(p, false);
+    if (p == FilterParam::Guarantee) {
+        Radio3Click();
+    } else {
+        Radio5Click();
+    }
+}
+
+// Unchecking the box runs its click handler as well.
+void FilterParameters::Radio3Click() {
+    SetNoMatter(FilterParam::Guarantee, false);
+    UpdateForcedRowCount();
+}
+
+void FilterParameters::Radio5Click() {
+    SetNoMatter(FilterParam::BankNumbers, false);
     UpdateForcedRowCount();
 }
 

@@ -86,17 +86,23 @@ class FilterParameters {
     // C(pool - bank numbers, tip-row size - bank numbers).
     int64_t ForcedRowCount() const;
 
-  private:
-    static constexpr std::size_t Index(FilterParam p) { return static_cast<std::size_t>(p); }
-
-    void RunChangeHandler(FilterParam p);
-    void RunClickHandler(FilterParam p);
-    void ShowValueOrX(FilterParam p);
+    // The handlers themselves, for a caller that runs one without setting a control (the
+    // window runs Slider2Change once at creation; the constructor has done so already).
     void Slider1Change();
     void Slider2Change();
     void Slider3Change();
     void Slider4Change();
     void Slider5Change();
+    // The click handlers of the "no matter" boxes and of the two choices.
+    void RunClickHandler(FilterParam p);
+    void Radio3Click();
+    void Radio5Click();
+
+  private:
+    static constexpr std::size_t Index(FilterParam p) { return static_cast<std::size_t>(p); }
+
+    void RunChangeHandler(FilterParam p);
+    void ShowValueOrX(FilterParam p);
     void UpdateForcedRowCount();
     void ReiheZwingend(bool forced);
 

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QString>
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "pages/page.h"
+#include "selection/filter_parameters.h"
+#include "selection/system_choice.h"
 
 class QCheckBox;
 class QLabel;
@@ -15,11 +20,14 @@ namespace kombora::gui {
 
 class ChoiceGroup;
 
-// Page 1, "System selection": the five filter parameters, the result list and "Next".
+// Page 1, "System selection": the five filter parameters, "Filter", the result list and
+// "Next".
 //
-// Setting a control from code behaves as a user action: SetSliderValue runs the slider's
-// change handler when the value changes, SetChoice runs the choice's click handler when the
-// item changes, SetNoMatter always runs the box's click handler.
+// The parameters and their coupling live in a FilterParameters object; the page forwards
+// every user action to it and then shows its state. Setting a control from code behaves as a
+// user action: SetSliderValue runs the slider's change handler when the value changes,
+// SetChoice runs the choice's click handler when the item changes, SetNoMatter always runs
+// the box's click handler.
 class PageSelection : public Page {
     Q_OBJECT
   public:
@@ -44,7 +52,19 @@ class PageSelection : public Page {
     // The pool-size maximum follows the largest number; the value is clamped into the range.
     void SetPoolMaximum(int largestNumber);
 
+    const FilterParameters& filter() const { return filter_; }
+    QListWidget* l1() const { return l1_; }
+    QLabel* LSysAnz() const { return lSysAnz_; }
+    // The catalogue index of each line of l1.
+    const std::vector<int32_t>& ResultIndices() const { return resultIndices_; }
+
+    // Prepares catalogue entry `index` (SelectedSystem must already name it): on success emits
+    // systemPrepared; when the system cannot be applied, shows the message and returns false.
+    bool GewaehltesSystem(int32_t index);
+
   public slots:
+    // The handlers of the filter controls, for callers that run one directly; the controls
+    // run them on their own. (The window runs Slider2Change once at creation.)
     void Slider1Change();
     void Slider2Change();
     void Slider3Change();
@@ -57,15 +77,32 @@ class PageSelection : public Page {
     void Radio3Click();
     void Radio5Click();
     void BFilternExClick();
+    void BFilternClick();
+    void BInfo3Click();
+    void BInfo4Click();
+    void BInfo5Click();
+    void l1ListBoxClick();
+    void l1DblClick();
 
-  protected:
-    // The last step of most handlers: decides whether the row count is forced.
-    virtual void UpdateForcedRowCount() {}
-    void ShowValue(int parameter);
+  signals:
+    // A system was chosen and prepared: the "Choice of numbers" page shows the description
+    // (lines separated by "\n") and the numbers needed, and clears its board. A null
+    // `bankNumbers` leaves the bank-number label as it is.
+    void systemPrepared(const QString& description, const QString& changingNumbers,
+                        const QString& bankNumbers);
 
   private:
     void BuildFilterGroup();
+    void ConnectControls();
+    // Shows the state of the filter parameters in the controls, without running handlers.
+    void ShowFilter();
+    void UserMovedSlider(int parameter, int value);
+    void ApplyPreparation(const SystemPreparation& preparation);
+    void ShowSelectionMessage(const char* key);
+    int SelectedLine() const;
 
+    FilterParameters filter_;
+    std::vector<int32_t> resultIndices_;
     std::array<QSlider*, 6> sliders_{};
     std::array<QLabel*, 6> valueLabels_{};
     std::array<QCheckBox*, 6> noMatter_{};
