@@ -15,6 +15,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/context.h"
@@ -352,6 +353,47 @@ class TestSystemTestPage : public QObject {
         QCOMPARE(f.page()->LKombiAnz()->text(), count);
         QVERIFY(!f.context.TestRunning);
         QCOMPARE(f.page()->BTesten()->text(), QStringLiteral("Start the test"));
+    }
+
+    // The button and the description caption follow the language.
+    void captionsFollowLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("German") << 0 << "Test starten"
+                                << "Test stoppen"
+                                << "Systembeschreibung";
+        QTest::newRow("English") << 1 << "Start the test"
+                                 << "Stop test"
+                                 << "System description";
+    }
+    void captionsFollowLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, start);
+        QFETCH(QString, stop);
+        QFETCH(QString, description);
+        kombora::testing::TempDir dir;
+        AppContext context;
+        InitializeContext(context, MakeAppFolders(dir.path(), dir.path() / "data"));
+        context.Language = language;
+        gui::testing::FakeServices fakes;
+        PageSystemTest page(context, fakes.services());
+        QCOMPARE(page.BTesten()->text(), start);
+        QCOMPARE(page.LBeschreibung2()->text(), description);
+        QVERIFY(page.StartEvaluation(1, 1, [](std::stop_token stop, const EvaluationCallbacks&) {
+            while (!stop.stop_requested())
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            EvaluationResult result;
+            result.stopped = true;
+            return result;
+        }));
+        QCOMPARE(page.BTesten()->text(), stop);
+        QVERIFY(context.TestRunning);
+        page.StopTest();
+        QCOMPARE(page.BTesten()->text(), start);
+        QVERIFY(!context.TestRunning);
+        QVERIFY(!page.LAbbruch()->isHidden());
     }
 
     // "Start the test" fills the description only while it shows the designed caption.

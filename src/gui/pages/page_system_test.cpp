@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -98,6 +100,7 @@ void PageSystemTest::WatchWindow() {
 
 bool PageSystemTest::event(QEvent* event) {
     if (event->type() == QEvent::ParentChange) WatchWindow();
+    if (event->type() == QEvent::Resize || event->type() == QEvent::StyleChange) FitColumns();
     return Page::event(event);
 }
 
@@ -128,35 +131,40 @@ PageSystemTest::~PageSystemTest() {
 
 void PageSystemTest::BuildLayout() {
     auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(8);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(4);
 
     auto* table = new QGroupBox(QStringLiteral("System evaluation"), this);
     table->setObjectName(QStringLiteral("GroupG2"));
-    auto* tableLayout = new QVBoxLayout(table);
+    auto* tableLayout = new QHBoxLayout(table);
+    tableLayout->setContentsMargins(4, 2, 4, 4);
     g2_ = new StringGrid(table);
     G2Fuellen(g2_, context().Language);
+    // The corner above the hit-count labels stays empty.
+    g2_->setHorizontalHeaderItem(0, new QTableWidgetItem(QString()));
     UseHitGridDrawing(g2_);
+    g2_->setStyleSheet(QStringLiteral("QTableWidget { font-size: 9pt; }"));
     g2_->setSelectionMode(QAbstractItemView::NoSelection);
     g2_->setFocusPolicy(Qt::NoFocus);
-    g2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     g2_->setToolTip(
         QStringLiteral("For each number of hits in the pool: how many of all possible draws "
                        "leave the best row with how many matches, and their share in percent."));
-    const int frame = 2 * g2_->frameWidth();
-    g2_->setFixedSize(
-        g2_->horizontalHeader()->length() + frame,
-        g2_->horizontalHeader()->sizeHint().height() + g2_->verticalHeader()->length() + frame);
-    tableLayout->addWidget(g2_, 0, Qt::AlignHCenter);
+    g2_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    tableLayout->addStretch();
+    tableLayout->addWidget(g2_, 100);
+    tableLayout->addStretch();
     layout->addWidget(table);
 
     auto* controls = new QHBoxLayout;
+    controls->setSpacing(8);
     bTesten_ = new QPushButton(this);
     bTesten_->setObjectName(QStringLiteral("BTesten"));
     bTesten_->setMinimumWidth(140);
     connect(bTesten_, &QPushButton::clicked, this, &PageSystemTest::BTestenClick);
     controls->addWidget(bTesten_);
-    controls->addSpacing(12);
+    controls->addSpacing(6);
     controls->addWidget(new QLabel(QStringLiteral("Calculations:"), this));
     lKombiAnz_ = new QLabel(QStringLiteral("0"), this);
     lKombiAnz_->setObjectName(QStringLiteral("LKombiAnz"));
@@ -164,7 +172,7 @@ void PageSystemTest::BuildLayout() {
     lKombiAnz_->setMinimumWidth(120);
     lKombiAnz_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     controls->addWidget(lKombiAnz_);
-    controls->addSpacing(12);
+    controls->addSpacing(6);
     gauge1_ = new QProgressBar(this);
     gauge1_->setObjectName(QStringLiteral("Gauge1"));
     gauge1_->setMinimum(0);
@@ -172,47 +180,81 @@ void PageSystemTest::BuildLayout() {
     gauge1_->setValue(0);
     gauge1_->setFormat(QStringLiteral("%p %"));
     controls->addWidget(gauge1_, 1);
-    layout->addLayout(controls);
-
     lAbbruch_ = new QLabel(QStringLiteral("Evaluation was aborted"), this);
     lAbbruch_->setObjectName(QStringLiteral("LAbbruch"));
     lAbbruch_->setProperty("mandatory", true);
-    lAbbruch_->setAlignment(Qt::AlignRight);
-    // Keep the place of the label so that the page does not jump when it appears.
+    // Keep the place of the label so that the row does not jump when it appears.
     QSizePolicy keep = lAbbruch_->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     lAbbruch_->setSizePolicy(keep);
     lAbbruch_->hide();
-    layout->addWidget(lAbbruch_);
+    controls->addWidget(lAbbruch_);
+    layout->addLayout(controls);
 
     auto* texts = new QHBoxLayout;
+    texts->setSpacing(8);
     auto* description = new QGroupBox(QStringLiteral("System under test"), this);
     auto* descriptionLayout = new QVBoxLayout(description);
+    descriptionLayout->setContentsMargins(8, 2, 8, 4);
     lBeschreibung2_ = new QLabel(DesignedDescriptionCaption(), description);
     lBeschreibung2_->setObjectName(QStringLiteral("LBeschreibung2"));
     lBeschreibung2_->setWordWrap(true);
     lBeschreibung2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lBeschreibung2_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lBeschreibung2_->setStyleSheet(QStringLiteral("QLabel { font-size: 9pt; }"));
     descriptionLayout->addWidget(lBeschreibung2_, 1);
-    texts->addWidget(description, 1);
+    texts->addWidget(description, 2);
 
     auto* bank = new QGroupBox(QString::fromUtf8(kBankHeading), this);
     bank->setObjectName(QStringLiteral("GroupBank"));
     auto* bankLayout = new QVBoxLayout(bank);
+    bankLayout->setContentsMargins(8, 2, 8, 4);
     auto* bankText = new QLabel(QString::fromUtf8(kBankText), bank);
     bankText->setObjectName(QStringLiteral("LBankHinweis"));
+    bankText->setStyleSheet(QStringLiteral("QLabel { font-size: 9pt; }"));
     bankText->setWordWrap(true);
     bankText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bankLayout->addWidget(bankText, 1);
-    texts->addWidget(bank, 1);
+    texts->addWidget(bank, 3);
     layout->addLayout(texts);
+    layout->addStretch(1);
 
-    layout->addStretch();
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(MakeBackButton(QStringLiteral("BBack5")));
     bottom->addStretch();
     bottom->addWidget(MakeNextButton(QStringLiteral("BNext5")));
     layout->addLayout(bottom);
+    FitColumns();
+}
+
+void PageSystemTest::FitColumns() {
+    // At least the designed widths; wider where a text would not fit.
+    static constexpr int kDesigned[kResultGridColumns] = {62, 90, 61, 61, 61, 61,
+                                                          44, 44, 44, 44, 44, 44};
+    g2_->ensurePolished();
+    QFont bold = g2_->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int total = 0;
+    for (int column = 0; column < kResultGridColumns; ++column) {
+        int width = kDesigned[column];
+        for (int row = 0; row < kResultGridRows; ++row) {
+            width = std::max(width, metrics.horizontalAdvance(g2_->Cell(column, row)) + 10);
+        }
+        if (g2_->columnWidth(column) != width) g2_->SetColWidth(column, width);
+        total += width;
+    }
+    const int rowHeight = std::max(17, metrics.height() + 2);
+    for (int row = 0; row < g2_->rowCount(); ++row) g2_->setRowHeight(row, rowHeight);
+    g2_->SetDefaultRowHeight(rowHeight);
+    const int frame = 2 * g2_->frameWidth();
+    const int header = g2_->horizontalHeader()->sizeHint().height();
+    const int scrollBar = g2_->horizontalScrollBar()->sizeHint().height();
+    g2_->setMaximumWidth(total + frame);
+    g2_->setMinimumWidth(std::min(total + frame, 400));
+    // Room for the scroll bar that appears when the page is narrower than the table.
+    g2_->setFixedHeight(header + rowHeight * g2_->rowCount() + frame +
+                        (width() > 0 && width() < total + frame + 40 ? scrollBar : 0));
 }
 
 QString PageSystemTest::DesignedDescriptionCaption() const {
@@ -257,6 +299,7 @@ void PageSystemTest::ShowHitCount(const EvaluationResult& result, int k) {
         g2_->SetCell(column, CountRowOf(k), QString::fromStdString(texts.counts[c]));
         g2_->SetCell(column, PercentRowOf(k), QString::fromStdString(texts.percents[c]));
     }
+    FitColumns();
     emit hitCountShown(k);
 }
 
@@ -310,6 +353,7 @@ void PageSystemTest::OnFinished(const EvaluationResult& result) {
                     cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]));
         }
     }
+    FitColumns();
     const bool stopped = result.stopped;
     if (!stopped) SetGaugePosition(gaugeMaximum_);
     EndRun(stopped);

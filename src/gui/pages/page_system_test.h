@@ -77,6 +77,8 @@ class PageSystemTest : public Page {
   private:
     void WatchWindow();
     void BuildLayout();
+    // Column widths and the table's height for the texts it shows.
+    void FitColumns();
     void ShowIdleButton();
     void ShowRunningButton();
     void SetGaugeMaximum(int64_t maximum);
