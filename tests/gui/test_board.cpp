@@ -278,6 +278,38 @@ class TestBoard : public QObject {
         QCOMPARE(f.fake.messages.shown.size(), 3);
     }
 
+    // An own system with rows longer than ten numbers gets the grid columns it needs; a
+    // damaged rows file is refused, naming the file and the line, and the grid stays.
+    void ownSystemRowsInTheGrid() {
+        Fixture f;
+        const auto folder = f.context.folders.ownSystemsFolder;
+        f.dir.Write(folder / "ESY1.csv", "1,2,3,4,5,6,7,8,9,10,11\r\n2,3,4,5,6,7,8,9,10,11,12\r\n");
+        f.dir.Write(folder / "ESY2.csv", "1,2,3\r\n2,3,x\r\n");
+        f.context.OwnSystemList = {TEigSysteme{11, 12, 0, 2, 0.0, "ESY1.csv"},
+                                   TEigSysteme{3, 4, 2, 2, 0.0, "ESY2.csv"}};
+        RebuildCatalogue(f.context);
+        const int32_t longRows = *f.context.catalogue.CatalogueIndexOfOwn(0);
+        f.Choose(longRows, 11);
+        f.ClickNumbers({5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 59});
+        f.Click("BRBilden");
+        QVERIFY2(f.fake.messages.shown.isEmpty(), qPrintable(f.fake.messages.LastText()));
+        StringGrid* g1 = f.Find<StringGrid>("g1");
+        QCOMPARE(g1->ColCount(), 12);
+        QCOMPARE(g1->Cell(11, 0), QStringLiteral("  Z. 11"));
+        QCOMPARE(g1->Cell(11, 1), QStringLiteral("55"));
+        QCOMPARE(g1->Cell(11, 2), QStringLiteral("59"));
+
+        f.Choose(*f.context.catalogue.CatalogueIndexOfOwn(1), 3);
+        f.ClickNumbers({1, 2, 3, 4});
+        f.window.PC1()->setCurrentIndex(1);
+        f.Click("BRBilden");
+        QCOMPARE(f.LastKey(), QStringLiteral("own_systems.rows_file_not_a_number"));
+        QVERIFY(f.fake.messages.LastText().contains(QStringLiteral("ESY2.csv")));
+        QVERIFY(f.fake.messages.LastText().contains(QStringLiteral("line 2")));
+        QCOMPARE(f.window.PC1()->currentIndex(), 1);
+        QCOMPARE(g1->Cell(11, 1), QStringLiteral("55"));
+    }
+
     void formTipsOnTheLinesPageStays() {
         Fixture f;
         f.Choose(f.FullSystem(2, 4), 2);

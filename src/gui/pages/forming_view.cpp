@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 
 #include "app/messages.h"
 #include "app/navigation.h"
@@ -48,6 +49,15 @@ bool SystemAnwendenView(QWidget* page, AppContext& context, const Services& serv
             g1->setUpdatesEnabled(false);
             g1->SetRowCount(result.rowCount + 1);
             g1->ClearCells();
+            // Ten number columns hold every tip row of a lottery ticket; an own system with
+            // longer rows gets the columns it needs rather than losing numbers.
+            const int columns = std::max(11, context.rows.TipSize + 1);
+            if (g1->ColCount() != columns) {
+                g1->SetColCount(columns);
+                for (int i = 1; i < columns; ++i) {
+                    g1->SetCell(i, 0, QStringLiteral("  Z. ") + QString::number(i));
+                }
+            }
             for (int p = 1; p <= result.rowCount; ++p) {
                 const auto& row = result.gridRows[static_cast<std::size_t>(p - 1)];
                 g1->SetCell(0, p, QString::number(p));
