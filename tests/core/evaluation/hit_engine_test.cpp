@@ -7,6 +7,7 @@
 #include <cctype>
 #include <numeric>
 #include <random>
+#include <stdexcept>
 #include <vector>
 
 #include "catalogue/binomial.h"
@@ -231,6 +232,22 @@ TEST(EvaluateHits, StopRequestedBeforeTheStartCountsNothing) {
     EXPECT_EQ(result.drawsDone, 0);
     EXPECT_EQ(result.StateOf(2), HitCountState::Skipped);
     EXPECT_EQ(result.StateOf(3), HitCountState::Skipped);
+}
+
+// An error in a callback ends the run: the workers stop and the error reaches the caller.
+TEST(EvaluateHits, ErrorInACallbackStopsTheRunAndPropagates) {
+    std::mt19937 random(13);
+    const auto rows = RandomRows(random, 100, 10, 2000);
+    EvaluationCallbacks progressFails;
+    progressFails.progress = [](int64_t, int64_t) { throw std::runtime_error("gauge gone"); };
+    EXPECT_THROW(EvaluateHits(rows, 100, 2, 8, {2, KernelChoice::Automatic}, {}, progressFails),
+                 std::runtime_error);
+    EvaluationCallbacks finishFails;
+    finishFails.hitCountFinished = [](const EvaluationResult&, int k) {
+        if (k == 3) throw std::runtime_error("grid gone");
+    };
+    EXPECT_THROW(EvaluateHits(rows, 100, 2, 8, {2, KernelChoice::Automatic}, {}, finishFails),
+                 std::runtime_error);
 }
 
 TEST(EvaluateFullSystem, EveryDrawHasAllItsHits) {
