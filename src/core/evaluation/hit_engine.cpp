@@ -127,6 +127,7 @@ bool CountHitCount(const PreparedRows& rows, int k, int threads, bool hardware,
                             : hit_kernel::WorkGeneric(job, local);
         } catch (...) {
             error = std::current_exception();
+            stopFlag.store(true);  // the other workers need not finish for nothing
         }
         std::lock_guard lock(mutex);
         for (std::size_t m = 0; m < counts.size(); ++m) counts[m] += local[m];
