@@ -158,51 +158,53 @@ QWidget* TFMain::BuildLargestNumberStrip() {
     auto* strip = new QFrame(this);
     strip->setObjectName(QStringLiteral("PZahlMax"));
     strip->setFrameShape(QFrame::StyledPanel);
-    auto* layout = new QGridLayout(strip);
+    auto* layout = new QVBoxLayout(strip);
     layout->setContentsMargins(10, 8, 10, 8);
-    layout->setVerticalSpacing(6);
+    layout->setSpacing(6);
 
+    auto* head = new QHBoxLayout;
     auto* text = new QLabel(
         QStringLiteral("For system and random selection as well as optimization of the tests "
                        "please state the biggest number:"),
         strip);
     text->setWordWrap(true);
-    layout->addWidget(text, 0, 0, 1, 2);
+    head->addWidget(text, 1);
     auto* mandatory = new QLabel(QStringLiteral("Mandatory indication"), strip);
     mandatory->setObjectName(QStringLiteral("LPflicht"));
     mandatory->setProperty("mandatory", true);
-    layout->addWidget(mandatory, 0, 2, Qt::AlignRight | Qt::AlignTop);
+    head->addWidget(mandatory, 0, Qt::AlignRight | Qt::AlignTop);
+    layout->addLayout(head);
 
+    auto* controls = new QHBoxLayout;
+    controls->setSpacing(6);
     updown1_ = new QScrollBar(Qt::Horizontal, strip);
     updown1_->setObjectName(QStringLiteral("updown1"));
     updown1_->setRange(32, 100);
     updown1_->setSingleStep(1);
     updown1_->setPageStep(1);
     updown1_->setValue(59);
-    updown1_->setMinimumWidth(180);
-    layout->addWidget(updown1_, 1, 0);
+    updown1_->setMinimumWidth(160);
+    updown1_->setToolTip(QStringLiteral("The biggest number of your lottery (32 to 100)"));
+    controls->addWidget(updown1_, 1);
     pZufMax_ = new QLabel(strip);
     pZufMax_->setObjectName(QStringLiteral("PZufMax"));
     pZufMax_->setAlignment(Qt::AlignCenter);
     pZufMax_->setMinimumWidth(44);
     pZufMax_->setProperty("valueLabel", true);
-    layout->addWidget(pZufMax_, 1, 1);
-
-    auto* quick = new QHBoxLayout;
-    quick->setSpacing(3);
+    controls->addWidget(pZufMax_);
+    controls->addSpacing(8);
     for (std::size_t i = 0; i < kQuickNumbers.size(); ++i) {
         const int value = kQuickNumbers[i];
         auto* button = new QPushButton(QString::number(value), strip);
         button->setObjectName(QStringLiteral("BZZ") + QString::number(value));
         button->setProperty("quick", true);
-        button->setFixedWidth(38);
+        button->setMinimumWidth(36);
         button->setToolTip(QStringLiteral("The biggest number is %1").arg(value));
         connect(button, &QPushButton::clicked, this, [this, value] { updown1_->setValue(value); });
         quickButtons_[i] = button;
-        quick->addWidget(button);
+        controls->addWidget(button);
     }
-    quick->addStretch();
-    layout->addLayout(quick, 1, 2);
+    layout->addLayout(controls);
 
     auto* title = new QLabel(
         QStringLiteral("The program creates systems for lotteries with 32 up to 100 numbers "
@@ -210,8 +212,7 @@ QWidget* TFMain::BuildLargestNumberStrip() {
         strip);
     title->setObjectName(QStringLiteral("LTitel"));
     title->setWordWrap(true);
-    layout->addWidget(title, 2, 0, 1, 3);
-    layout->setColumnStretch(2, 1);
+    layout->addWidget(title);
 
     connect(updown1_, &QScrollBar::valueChanged, this, &TFMain::updown1Change);
     return strip;

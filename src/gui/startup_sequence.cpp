@@ -10,6 +10,11 @@
 #include "tools/nueberk_window.h"
 #include "tools/update_window.h"
 
+// The style sheet lives in the static GUI library, whose resources must be registered by hand.
+static void RegisterProgramResources() {
+    Q_INIT_RESOURCE(kombora);
+}
+
 namespace kombora::gui {
 
 StartupWindows RunStartup(AppContext& context, const Services& services, HelpSystem* help,
@@ -37,6 +42,7 @@ StartupWindows RunStartup(AppContext& context, const Services& services, HelpSys
 }
 
 QString ProgramStyleSheet() {
+    RegisterProgramResources();
     QFile file(QStringLiteral(":/kombora/kombora.qss"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return QString();
     return QString::fromUtf8(file.readAll());
