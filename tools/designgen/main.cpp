@@ -1,4 +1,5 @@
 // designgen: makes, checks and improves the rows of Kombora's built-in systems.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -276,6 +277,15 @@ class Workbench {
     std::mutex write_;
 };
 
+// A starting temperature that suits the problem: a swap changes the cover of C(k-1, t-1)
+// t-sets, so larger rows need a hotter search. `scale` varies it between rounds.
+double StartTemperature(const Problem& p, double scale) {
+    int t = 2;
+    for (const auto& g : p.guarantees) t = std::max(t, g.matches);
+    const double changed = static_cast<double>(Binom()(p.k - 1, t - 1));
+    return std::max(0.6, changed / 40.0) * scale;
+}
+
 // One design for entry i by construction or search.
 void InitEntry(Workbench& wb, int i, int64_t moves, uint64_t seed) {
     const auto& e = Table(i);
@@ -321,6 +331,8 @@ void InitEntry(Workbench& wb, int i, int64_t moves, uint64_t seed) {
     o.seed = rng();
     o.maxMoves = moves;
     o.minBlocks = LowerBound(problem);
+    o.t0 = StartTemperature(problem, 1.0);
+    o.t1 = o.t0 / 15.0;
     auto at = AnnealAndShrink(problem, RandomBlocks(e.WZ, e.RG, e.TR, rng), o, nullptr);
     if (!at.empty()) {
         wb.Offer(i, at, "simulated annealing", false);
@@ -418,41 +430,50 @@ void ConstructEntry(Workbench& wb, int i) {
     }
     const auto current = wb.Load(i);
     std::size_t best = current ? current->rows.size() : SIZE_MAX;
+    const Problem problem = EntryProblem(i);
     for (const auto& c : candidates) {
-        if (c.rows.size() >= best) continue;
+        if (c.rows.size() >= best || !IsValid(problem, c.rows)) continue;
         if (wb.Offer(i, c.rows, c.name, false)) best = c.rows.size();
     }
 }
 
-// Cyclic designs: base rows developed modulo v (or v - 1 with one fixed point), fewest first.
+// Cyclic designs: base rows developed modulo v - f (f = 0, 1, 2 fixed points) plus a few rows
+// searched one by one, one row fewer than the present design at a time.
 void CyclicEntry(Workbench& wb, int i, int64_t moves, uint64_t seed) {
     if (IsFixedEntry(i) || i == 391) return;
-    const auto current = wb.Load(i);
-    if (!current) return;
+    if (!wb.Load(i)) return;
     const Problem problem = EntryProblem(i);
     const int v = problem.v;
     const int bound = LowerBound(problem);
-    for (int fixedPoints = 0; fixedPoints <= 1; ++fixedPoints) {
-        const int n = v - fixedPoints;
-        const int have = static_cast<int>(wb.Load(i)->rows.size());
-        for (int m = std::max(1, (bound + n - 1) / n); m * n < have; ++m) {
+    for (int target = static_cast<int>(wb.Load(i)->rows.size()) - 1; target >= bound; --target) {
+        bool found = false;
+        for (int fixedPoints = 0; fixedPoints <= 2 && !found; ++fixedPoints) {
+            const int n = v - fixedPoints;
+            const int m = target / n;
+            const int free = target - m * n;
+            if (m == 0 || free > n) continue;
             SearchOptions o;
-            o.seed = seed ^ (static_cast<uint64_t>(i * 7919 + m * 31 + fixedPoints));
+            o.seed = seed ^ (static_cast<uint64_t>(i * 7919 + target * 31 + fixedPoints));
             o.maxMoves = moves;
-            auto rows = AnnealCyclic(problem, n, m, {}, o);
+            auto rows = AnnealCyclic(problem, n, m, free, o);
             if (!rows.empty()) {
-                wb.Offer(i, rows,
-                         "cyclic: " + std::to_string(m) + " base rows developed modulo " +
-                             std::to_string(n) + (fixedPoints ? " with one fixed point" : ""),
-                         false);
-                break;
+                found = wb.Offer(
+                    i, rows,
+                    "cyclic: " + std::to_string(m) + " base rows developed modulo " +
+                        std::to_string(n) +
+                        (fixedPoints ? " with " + std::to_string(fixedPoints) + " fixed points"
+                                     : "") +
+                        (free ? ", " + std::to_string(free) + " further rows" : ""),
+                    false);
+                if (found) target = static_cast<int>(wb.Load(i)->rows.size());
             }
         }
+        if (!found) break;
     }
 }
 
 void ImproveEntry(Workbench& wb, int i, int64_t moves, double seconds, uint64_t seed,
-                  const std::atomic<bool>& stop) {
+                  const std::atomic<bool>& stop, double scale) {
     if (IsFixedEntry(i) || i == 391) return;
     const auto current = wb.Load(i);
     if (!current) return;
@@ -465,6 +486,8 @@ void ImproveEntry(Workbench& wb, int i, int64_t moves, double seconds, uint64_t 
     o.maxSeconds = seconds;
     o.minBlocks = bound;
     o.stop = &stop;
+    o.t0 = StartTemperature(problem, scale);
+    o.t1 = o.t0 / 15.0;
     std::string method = current->method;
     if (method.find("annealing") == std::string::npos) method += ", improved by annealing";
     AnnealAndShrink(problem, current->rows, o,
@@ -601,11 +624,17 @@ int CommandMake(const Args& a) {
         o.minBlocks =
             std::max(o.minBlocks, static_cast<int>(ToInt(a.options.at("--rows"), "--rows")));
     }
+    if (a.options.count("--t0")) o.t0 = std::stod(a.options.at("--t0"));
+    if (a.options.count("--t1")) o.t1 = std::stod(a.options.at("--t1"));
+    if (a.options.count("--cycle")) o.cycle = ToInt(a.options.at("--cycle"), "--cycle");
+    int64_t least = INT64_MAX;
+    o.leastCost = &least;
     auto best = AnnealAndShrink(p, start, o, [](const std::vector<Mask>& rows) {
         Log("found " + std::to_string(rows.size()) + " rows");
     });
     if (best.empty()) {
-        std::cerr << "no design with " << start.size() << " rows found within the budget\n";
+        std::cerr << "no design with " << start.size()
+                  << " rows found within the budget (least uncovered: " << least << ")\n";
         return 1;
     }
     for (Mask r : Canonical(best)) std::cout << FormatRow(r) << "\n";
@@ -706,9 +735,21 @@ int Main(int argc, char** argv) {
                 todo.push_back(i);
             }
             if (todo.empty()) break;
+            // Largest gaps to the table first.
+            auto gap = [&](int i) {
+                const auto d = wb.Load(i);
+                return (static_cast<double>(d->rows.size()) - Table(i).TR) / Table(i).TR;
+            };
+            std::vector<std::pair<double, int>> order;
+            for (int i : todo) order.push_back({-gap(i), i});
+            std::sort(order.begin(), order.end());
+            todo.clear();
+            for (const auto& [g, i] : order) todo.push_back(i);
             const uint64_t roundSeed = seed + static_cast<uint64_t>(round) * 1000003ULL;
-            RunParallel(todo, threads,
-                        [&](int i) { ImproveEntry(wb, i, moves, seconds, roundSeed, stop); });
+            RunParallel(todo, threads, [&](int i) {
+                static const double kScales[] = {1.0, 2.0, 0.5};
+                ImproveEntry(wb, i, moves, seconds, roundSeed, stop, kScales[round % 3]);
+            });
             Log("round " + std::to_string(round + 1) + " done");
         }
         return 0;

@@ -240,8 +240,8 @@ std::vector<Mask> AnnealAndShrink(const Problem& problem, std::vector<Mask> star
 
     const int64_t cycle =
         std::max<int64_t>(20'000, static_cast<int64_t>(state.Blocks().size()) * problem.k * 40);
-    const double t0 = 0.6;
-    const double t1 = 0.04;
+    const double t0 = options.t0;
+    const double t1 = options.t1;
     const double cool = std::pow(t1 / t0, 1.0 / static_cast<double>(cycle));
     double temperature = t0;
 
@@ -255,6 +255,9 @@ std::vector<Mask> AnnealAndShrink(const Problem& problem, std::vector<Mask> star
             shrink();
             temperature = t0 * 0.5;
             continue;
+        }
+        if (options.leastCost && (best.empty() || state.Blocks().size() < best.size())) {
+            *options.leastCost = std::min(*options.leastCost, state.Cost());
         }
         if (outOfBudget()) break;
         ++moves;
@@ -299,8 +302,8 @@ std::vector<Mask> AnnealAndShrink(const Problem& problem, std::vector<Mask> star
     return best;
 }
 
-std::vector<Mask> AnnealCyclic(const Problem& problem, int n, int baseBlocks,
-                               const std::vector<Mask>& fixedRows, const SearchOptions& options) {
+std::vector<Mask> AnnealCyclic(const Problem& problem, int n, int baseBlocks, int freeRows,
+                               const SearchOptions& options) {
     std::mt19937_64 rng(options.seed);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     const Mask full = FullMask(problem.v);
@@ -314,11 +317,11 @@ std::vector<Mask> AnnealCyclic(const Problem& problem, int n, int baseBlocks,
         return out;
     };
     std::vector<Mask> base = RandomBlocks(problem.v, problem.k, baseBlocks, rng);
-    std::vector<Mask> rows = fixedRows;
+    std::vector<Mask> rows = RandomBlocks(problem.v, problem.k, freeRows, rng);
     for (Mask b : base)
         for (int g = 0; g < n; ++g) rows.push_back(shifted(b, g));
     CoverState state(problem, rows);
-    const int first = static_cast<int>(fixedRows.size());
+    const int first = freeRows;
     const auto began = std::chrono::steady_clock::now();
     const double t0 = 0.6 * n, t1 = 0.04 * n;  // costs change by whole orbits
     const int64_t cycle = 200'000;
@@ -343,7 +346,7 @@ std::vector<Mask> AnnealCyclic(const Problem& problem, int n, int baseBlocks,
         const Mask target = state.RandomUncovered(rng, t);
         const auto& blocks = state.Blocks();
         int chosen = -1, most = -1, ties = 0;
-        for (int i = first; i < static_cast<int>(blocks.size()); ++i) {
+        for (int i = 0; i < static_cast<int>(blocks.size()); ++i) {
             const int meet = Popcount(blocks[static_cast<std::size_t>(i)] & target);
             if (meet > most) {
                 most = meet;
@@ -354,9 +357,27 @@ std::vector<Mask> AnnealCyclic(const Problem& problem, int n, int baseBlocks,
             }
         }
         if (chosen < 0) return {};
+        const Mask b = blocks[static_cast<std::size_t>(chosen)];
+        if (chosen < first) {
+            // A free row: one swap, judged at the temperature of single rows.
+            Mask inFree = target & ~b;
+            Mask outFree = b & ~target;
+            if (inFree == 0 || outFree == 0 || unit(rng) < 0.05) {
+                inFree = full & ~b;
+                outFree = b;
+            }
+            const int in = RandomPoint(inFree, rng);
+            const int out = RandomPoint(outFree, rng);
+            const int64_t before = state.Cost();
+            state.Swap(chosen, out, in);
+            const int64_t delta = state.Cost() - before;
+            if (delta > 0 && unit(rng) >= std::exp(-static_cast<double>(delta) * n / temperature)) {
+                state.Swap(chosen, in, out);
+            }
+            continue;
+        }
         const int j = (chosen - first) / n;
         const int g = (chosen - first) % n;
-        const Mask b = blocks[static_cast<std::size_t>(chosen)];
         Mask inCand = target & ~b;
         Mask outCand = b & ~target;
         if (inCand == 0 || outCand == 0 || unit(rng) < 0.05) {

@@ -66,6 +66,10 @@ struct SearchOptions {
     double maxSeconds = 1e9;       // a second limit for long runs
     int minBlocks = 1;             // never try fewer rows
     const std::atomic<bool>* stop = nullptr;
+    double t0 = 0.6;               // temperature at the start of a cooling cycle
+    double t1 = 0.04;              // temperature at its end
+    int64_t cycle = 0;             // moves per cooling cycle; 0: chosen from the problem size
+    int64_t* leastCost = nullptr;  // when given: the least cost reached without success
 };
 
 // Simulated annealing from `start` (valid or not): finds a design with start.size() rows,
@@ -77,10 +81,11 @@ std::vector<Mask> AnnealAndShrink(const Problem& problem, std::vector<Mask> star
                                   const std::function<void(const std::vector<Mask>&)>& found);
 
 // Simulated annealing over `baseBlocks` base rows developed under the cyclic group Z_n on the
-// points 0..n-1 (the points n..v-1 stay fixed), together with the given fixed rows. Returns the
-// distinct rows of a valid design, or an empty list when none was found within the budget.
-std::vector<Mask> AnnealCyclic(const Problem& problem, int n, int baseBlocks,
-                               const std::vector<Mask>& fixedRows, const SearchOptions& options);
+// points 0..n-1 (the points n..v-1 stay fixed), together with `freeRows` rows searched one by
+// one. Returns the distinct rows of a valid design, or an empty list when none was found within
+// the budget.
+std::vector<Mask> AnnealCyclic(const Problem& problem, int n, int baseBlocks, int freeRows,
+                               const SearchOptions& options);
 
 // A valid design built row by row: each row starts from a target no row meets yet and takes
 // the points that meet most further targets.

@@ -52,8 +52,8 @@ std::string BuiltinDesignsReport() {
         << "- below the table: " << below << "\n"
         << "- equal to the table: " << equal << "\n"
         << "- above the table: " << above << "\n"
-        << "- covering designs at the best known size: " << bestReached << " of " << listed
-        << " listed (" << bestBeaten << " below it)\n"
+        << "- covering designs at the best known size: " << bestReached << " of the " << listed
+        << " entries with a listed size (" << bestBeaten << " below it)\n"
         << "- covering designs at the Schönheim bound: " << atBound << " of " << coverings << "\n\n"
         << "Guarantee p→t: every p pool numbers share at least t with some row (t→t: every t "
            "pool numbers lie in a row). Gap: our rows minus the table's rows.\n\n"
