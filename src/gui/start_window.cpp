@@ -82,8 +82,11 @@ void TFStart::BWeiterClick() {
 }
 
 void TFStart::paintEvent(QPaintEvent*) {
+    if (picture_.isNull() || picture_.devicePixelRatio() != devicePixelRatioF()) {
+        picture_ = MakeStartPicture(size(), devicePixelRatioF());
+    }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, MakeStartPicture(size(), devicePixelRatioF()));
+    painter.drawPixmap(0, 0, picture_);
 }
 
 void TFStart::closeEvent(QCloseEvent* event) {

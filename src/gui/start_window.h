@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
@@ -55,6 +56,7 @@ class TFStart : public QWidget {
     QLabel* lSysAnz_ = nullptr;
     QPushButton* bWeiter_ = nullptr;
     QPointer<QWidget> mainWindow_;
+    QPixmap picture_;
     bool initializationDone_ = false;
     bool fading_ = false;
     bool faded_ = false;
