@@ -32,7 +32,8 @@ Usage:
   designgen make V K T [--drawn P] [--also P:T,...] [--rows B] [--from FILE] [--moves N]
                  [--seed S]
       A design of K-rows over 1..V in which every P numbers (default T) share at least T with
-      some row (and every further guarantee of --also holds). --rows B searches for B rows (default: as few as found); --from FILE starts
+      some row (and every further guarantee of --also holds). --out FILE writes every smaller
+      design found to FILE at once. --rows B searches for B rows (default: as few as found); --from FILE starts
       from the rows in FILE. Prints the rows, one a line.
   designgen verify [--data DIR] [--entries LIST]
       Checks the design files of the built-in entries: form, row count, every guarantee.
@@ -629,8 +630,15 @@ int CommandMake(const Args& a) {
     if (a.options.count("--cycle")) o.cycle = ToInt(a.options.at("--cycle"), "--cycle");
     int64_t least = INT64_MAX;
     o.leastCost = &least;
-    auto best = AnnealAndShrink(p, start, o, [](const std::vector<Mask>& rows) {
+    const std::string outFile = a.options.count("--out") ? a.options.at("--out") : "";
+    auto best = AnnealAndShrink(p, start, o, [&outFile](const std::vector<Mask>& rows) {
         Log("found " + std::to_string(rows.size()) + " rows");
+        if (!outFile.empty()) {
+            // Every smaller design at once, so that a stopped run keeps its best.
+            std::string text;
+            for (Mask r : Canonical(rows)) text += FormatRow(r) + "\n";
+            kombora::WriteFileAtomically(outFile, text);
+        }
     });
     if (best.empty()) {
         std::cerr << "no design with " << start.size()

@@ -47,6 +47,7 @@ class UnmetDrawSearch {
 
     std::optional<std::vector<int>> Run() {
         if (g_.drawn > poolSize_ || g_.drawn <= 0) return std::nullopt;
+        if (poolSize_ > 64) return FirstDraw();  // beyond what a row mask can hold: not proved
         if (g_.matches <= 0) return std::nullopt;
         if (g_.matches > g_.drawn) return FirstDraw();
         if (Extend(0, g_.matches == 1 ? UnionOfRowsHolding(0) : 0)) {

@@ -94,7 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
                   std::vector<int>{1, 6, 11}},
         CheckCase{"OneMatchFromTheUnion", 6, {Row({1, 2, 3})}, {2, 1}, std::vector<int>{4, 5}},
         CheckCase{"DrawLargerThanPool", 4, {}, {5, 2}, std::nullopt},
-        CheckCase{"NoRows", 5, {}, {2, 2}, std::vector<int>{1, 2}}),
+        CheckCase{"NoRows", 5, {}, {2, 2}, std::vector<int>{1, 2}},
+        // A pool beyond 64 numbers cannot be proved with row masks: never reported as kept.
+        CheckCase{"PoolBeyondMasks", 65, {~RowMask{0}}, {2, 2}, std::vector<int>{1, 2}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Brute force over every draw, to confirm the search on every small pool.
