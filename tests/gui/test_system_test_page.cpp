@@ -223,7 +223,10 @@ class TestSystemTestPage : public QObject {
         QVERIFY(index >= 0);
         f.context.SelectedSystem = index;
         f.window->pageNumbers()->LBeschreibung()->setText(QStringLiteral("own rows"));
-        f.page()->BZumSystestClick();
+        f.window->PC1()->setCurrentIndex(2);
+        auto* toTest = f.window->findChild<QPushButton*>(QStringLiteral("BZumSystest"));
+        QVERIFY(toTest != nullptr);
+        toTest->click();  // "To the test" on the page "Lines of numbers"
         QVERIFY(f.WaitForEnd());
 
         QCOMPARE(f.window->PC1()->currentWidget(), f.page());

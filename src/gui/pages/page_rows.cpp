@@ -43,6 +43,10 @@ PageRows::PageRows(AppContext& context, const Services& services, QWidget* paren
     cbMit_ = new QCheckBox(QStringLiteral("with row number and column headings"), this);
     cbMit_->setObjectName(QStringLiteral("cbMit"));
     side->addWidget(cbMit_);
+    // "To the test": the system-test page connects itself to this button by its name.
+    auto* toTest = new QPushButton(QStringLiteral("To the test"), this);
+    toTest->setObjectName(QStringLiteral("BZumSystest"));
+    side->addWidget(toTest);
     side->addStretch();
     body->addLayout(side);
     layout->addLayout(body, 1);

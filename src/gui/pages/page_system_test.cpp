@@ -96,6 +96,7 @@ void PageSystemTest::WatchWindow() {
     if (watchedWindow_) watchedWindow_->removeEventFilter(this);
     watchedWindow_ = top != this ? top : nullptr;
     if (watchedWindow_) watchedWindow_->installEventFilter(this);
+    ConnectToTheTest();
 }
 
 bool PageSystemTest::event(QEvent* event) {
@@ -104,16 +105,20 @@ bool PageSystemTest::event(QEvent* event) {
     return Page::event(event);
 }
 
+void PageSystemTest::ConnectToTheTest() {
+    if (!watchedWindow_) return;
+    for (auto* toTest : watchedWindow_->findChildren<QPushButton*>(QStringLiteral("BZumSystest"))) {
+        connect(toTest, &QPushButton::clicked, this, &PageSystemTest::BZumSystestClick,
+                Qt::UniqueConnection);
+    }
+}
+
 bool PageSystemTest::eventFilter(QObject* watched, QEvent* event) {
     if (watched == watchedWindow_) {
         if (event->type() == QEvent::Close) {
             StopTest();
         } else if (event->type() == QEvent::Show) {
-            if (auto* toTest =
-                    watchedWindow_->findChild<QPushButton*>(QStringLiteral("BZumSystest"))) {
-                connect(toTest, &QPushButton::clicked, this, &PageSystemTest::BZumSystestClick,
-                        Qt::UniqueConnection);
-            }
+            ConnectToTheTest();
         }
     }
     return Page::eventFilter(watched, event);

@@ -76,6 +76,8 @@ class PageSystemTest : public Page {
 
   private:
     void WatchWindow();
+    // Connects "To the test" (a button named BZumSystest anywhere in the main window).
+    void ConnectToTheTest();
     void BuildLayout();
     // Column widths and the table's height for the texts it shows.
     void FitColumns();
