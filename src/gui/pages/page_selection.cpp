@@ -167,7 +167,8 @@ void PageSelection::BuildFilterGroup() {
     bInfo5_->setToolTip(QString::fromUtf8(kBankInfoHint));
     lHinweis4_ = new QLabel(QStringLiteral("was determined mathematically, see \"i\""), group);
     lHinweis4_->setObjectName(QStringLiteral("LHinweis4"));
-    grid->addWidget(lHinweis4_, 3, 1);
+    // Shown beside the forced row count, where the "no matter" box stands otherwise.
+    grid->addWidget(lHinweis4_, 3, 3, 1, 2);
 }
 
 void PageSelection::ConnectControls() {
