@@ -25,9 +25,9 @@ MessageAnswer ShowMessage(const Services& services, QWidget* parent, int32_t lan
 
 MessageAnswer ShowMessage(const Services& services, QWidget* parent, int32_t language,
                           const char* key, const QStringList& args) {
-    const MessageSpec* spec = FindMessage(key);
-    if (!spec) return MessageAnswer::Ok;
-    return ShowMessage(services, parent, language, spec->id, args);
+    const MessageEntry* entry = FindMessage(key);
+    if (!entry) return MessageAnswer::Ok;
+    return ShowMessage(services, parent, language, entry->id, args);
 }
 
 MessageAnswer ShowMessageText(const Services& services, QWidget* parent, int32_t language,

@@ -382,9 +382,9 @@ class MainWindowTest : public QObject {
     void questionsWithoutDialogChangeNothing() {
         FakeServices fake;
         fake.messages.answers.enqueue(MessageAnswer::Yes);
-        for (const MessageSpec& spec : AllMessages()) {
-            if (spec.buttons == MessageButtons::Ok || spec.germanOnly) continue;
-            const MessageAnswer answer = ShowMessage(fake.services(), nullptr, 7, spec.id,
+        for (const MessageEntry& entry : AllMessages()) {
+            if (entry.buttons == MessageButtons::Ok || entry.germanOnly) continue;
+            const MessageAnswer answer = ShowMessage(fake.services(), nullptr, 7, entry.id,
                                                      {QStringLiteral("a"), QStringLiteral("b")});
             QVERIFY(answer == MessageAnswer::No || answer == MessageAnswer::Cancel);
         }

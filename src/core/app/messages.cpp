@@ -119,36 +119,36 @@ constexpr MessageAnswer DefaultAnswer(MessageButtons buttons) {
 }
 
 // A message with an OK button whose two texts are of the same kind.
-constexpr MessageSpec Notice(MessageId id, std::string_view key, MessageKind kind,
-                             std::string_view german, std::string_view english) {
+constexpr MessageEntry Notice(MessageId id, std::string_view key, MessageKind kind,
+                              std::string_view german, std::string_view english) {
     return {id, key, kind, kind, MessageButtons::Ok, 0, false, MessageAnswer::Ok, german, english};
 }
 
 // A message with an OK button whose English text is shown as another kind.
-constexpr MessageSpec NoticeKinds(MessageId id, std::string_view key, MessageKind germanKind,
-                                  MessageKind englishKind, std::string_view german,
-                                  std::string_view english) {
+constexpr MessageEntry NoticeKinds(MessageId id, std::string_view key, MessageKind germanKind,
+                                   MessageKind englishKind, std::string_view german,
+                                   std::string_view english) {
     return {id, key,   germanKind,        englishKind, MessageButtons::Ok,
             0,  false, MessageAnswer::Ok, german,      english};
 }
 
 // An information message with an OK button and a help topic.
-constexpr MessageSpec HelpNotice(MessageId id, std::string_view key, int32_t helpContext,
-                                 std::string_view german, std::string_view english) {
+constexpr MessageEntry HelpNotice(MessageId id, std::string_view key, int32_t helpContext,
+                                  std::string_view german, std::string_view english) {
     return {id,          key,   Information,       Information, MessageButtons::Ok,
             helpContext, false, MessageAnswer::Ok, german,      english};
 }
 
 // A question; without a dialog it gets the answer that changes nothing.
-constexpr MessageSpec Question(MessageId id, std::string_view key, MessageButtons buttons,
-                               std::string_view german, std::string_view english) {
+constexpr MessageEntry Question(MessageId id, std::string_view key, MessageButtons buttons,
+                                std::string_view german, std::string_view english) {
     return {id, key,   Confirmation,           Confirmation, buttons,
             0,  false, DefaultAnswer(buttons), german,       english};
 }
 
 // A message with one German text for every language, always in the plain dialog.
-constexpr MessageSpec GermanOnly(MessageId id, std::string_view key, MessageKind kind,
-                                 std::string_view german) {
+constexpr MessageEntry GermanOnly(MessageId id, std::string_view key, MessageKind kind,
+                                  std::string_view german) {
     return {id, key, kind, kind, MessageButtons::Ok, 0, true, MessageAnswer::Ok, german, {}};
 }
 
@@ -683,15 +683,15 @@ bool IsTableLanguage(int32_t language) {
 
 }  // namespace
 
-std::span<const MessageSpec> AllMessages() {
+std::span<const MessageEntry> AllMessages() {
     return kMessages;
 }
 
-const MessageSpec& LookupMessage(MessageId id) {
+const MessageEntry& LookupMessage(MessageId id) {
     return kMessages[static_cast<std::size_t>(id)];
 }
 
-const MessageSpec* FindMessage(std::string_view key) {
+const MessageEntry* FindMessage(std::string_view key) {
     for (const auto& message : kMessages) {
         if (message.key == key) return &message;
     }
@@ -705,7 +705,7 @@ bool MessageShown(MessageId id, int32_t language) {
 std::optional<std::string> MessageText(MessageId id, int32_t language,
                                        const std::vector<std::string>& args) {
     if (!MessageShown(id, language)) return std::nullopt;
-    const MessageSpec& message = LookupMessage(id);
+    const MessageEntry& message = LookupMessage(id);
     const bool german = message.germanOnly || language == 0;
     return FillMessagePlaceholders(german ? message.german : message.english, args);
 }
@@ -718,7 +718,7 @@ std::optional<MessageStyle> MessageDialogStyle(MessageId id, int32_t language) {
 
 std::optional<MessageKind> MessageKindFor(MessageId id, int32_t language) {
     if (!MessageShown(id, language)) return std::nullopt;
-    const MessageSpec& message = LookupMessage(id);
+    const MessageEntry& message = LookupMessage(id);
     if (message.germanOnly || language == 0) return message.kind;
     return message.englishKind;
 }
@@ -727,7 +727,7 @@ std::optional<PreparedMessage> PrepareMessage(MessageId id, int32_t language,
                                               const std::vector<std::string>& args) {
     auto text = MessageText(id, language, args);
     if (!text) return std::nullopt;
-    const MessageSpec& message = LookupMessage(id);
+    const MessageEntry& message = LookupMessage(id);
     return PreparedMessage{id,
                            message.key,
                            *MessageKindFor(id, language),

@@ -114,7 +114,7 @@ enum class MessageId : uint16_t {
     ToolsCalculatorNotFound,
 };
 
-struct MessageSpec {
+struct MessageEntry {
     MessageId id;
     std::string_view key;
     MessageKind kind;         // kind of the German text (and of a German-only message)
@@ -139,13 +139,13 @@ struct PreparedMessage {
 };
 
 // Every message, in MessageId order.
-std::span<const MessageSpec> AllMessages();
+std::span<const MessageEntry> AllMessages();
 
 // The entry of a message.
-const MessageSpec& LookupMessage(MessageId id);
+const MessageEntry& LookupMessage(MessageId id);
 
 // The entry with this key; nullptr for an unknown key.
-const MessageSpec* FindMessage(std::string_view key);
+const MessageEntry* FindMessage(std::string_view key);
 
 // True when the language shows this message at all (0 and 1; every language for a German-only
 // message).

@@ -16,7 +16,7 @@
 namespace kombora {
 
 // Failures name the message rather than dumping its bytes.
-void PrintTo(const MessageSpec& message, std::ostream* os) {
+void PrintTo(const MessageEntry& message, std::ostream* os) {
     *os << message.key;
 }
 
@@ -67,10 +67,10 @@ std::optional<std::string_view> SecondParagraph(std::string_view text) {
     return text.substr(at + kBreak.size());
 }
 
-class EveryMessage : public ::testing::TestWithParam<MessageSpec> {};
+class EveryMessage : public ::testing::TestWithParam<MessageEntry> {};
 
 TEST_P(EveryMessage, HasItsTextsAndAConsistentEntry) {
-    const MessageSpec& m = GetParam();
+    const MessageEntry& m = GetParam();
     EXPECT_EQ(&LookupMessage(m.id), &AllMessages()[static_cast<std::size_t>(m.id)]);
     EXPECT_EQ(FindMessage(m.key), &LookupMessage(m.id));
     EXPECT_FALSE(m.german.empty());
@@ -93,7 +93,7 @@ TEST_P(EveryMessage, HasItsTextsAndAConsistentEntry) {
 }
 
 TEST_P(EveryMessage, KeepsTheParagraphConvention) {
-    const MessageSpec& m = GetParam();
+    const MessageEntry& m = GetParam();
     for (std::string_view text : {m.german, m.english}) {
         if (text.empty()) continue;
         EXPECT_EQ(text.find('\n'), std::string_view::npos) << "line breaks are carriage returns";
@@ -124,7 +124,7 @@ TEST_P(EveryMessage, KeepsTheParagraphConvention) {
 }
 
 TEST_P(EveryMessage, FillsEveryPlaceholder) {
-    const MessageSpec& m = GetParam();
+    const MessageEntry& m = GetParam();
     const int count = std::max(PlaceholderCount(m.german), PlaceholderCount(m.english));
     // Placeholders are numbered 1..count without gaps in the German text; the English text uses
     // the same ones (the English download message names no web address).
@@ -150,7 +150,7 @@ TEST_P(EveryMessage, FillsEveryPlaceholder) {
 }
 
 TEST_P(EveryMessage, FollowsTheLanguageRule) {
-    const MessageSpec& m = GetParam();
+    const MessageEntry& m = GetParam();
     for (int32_t language : {0, 1, -1, 2, 7, INT32_MIN, INT32_MAX}) {
         const bool tableLanguage = language == 0 || language == 1;
         const auto prepared = PrepareMessage(m.id, language, Args(9));
@@ -175,7 +175,7 @@ TEST_P(EveryMessage, FollowsTheLanguageRule) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, EveryMessage, ::testing::ValuesIn(AllMessages()),
-                         [](const ::testing::TestParamInfo<MessageSpec>& info) {
+                         [](const ::testing::TestParamInfo<MessageEntry>& info) {
                              std::string name(info.param.key);
                              for (char& c : name) {
                                  if (c == '.') c = '_';
@@ -192,7 +192,7 @@ TEST(MessageTable, KeysAreUniqueAndGroupedBySubsystem) {
                                                "forming", "test",    "own_rows",  "own_systems",
                                                "update",  "tools"};
     std::set<std::string_view> keys;
-    for (const MessageSpec& m : AllMessages()) {
+    for (const MessageEntry& m : AllMessages()) {
         EXPECT_TRUE(keys.insert(m.key).second) << "duplicate key " << m.key;
         const auto dot = m.key.find('.');
         ASSERT_NE(dot, std::string_view::npos) << m.key;
@@ -206,7 +206,7 @@ TEST(MessageTable, KeysAreUniqueAndGroupedBySubsystem) {
 
 TEST(MessageTable, GermanOnlyAreExactlyTheSixExceptions) {
     std::set<std::string_view> germanOnly;
-    for (const MessageSpec& m : AllMessages()) {
+    for (const MessageEntry& m : AllMessages()) {
         if (m.germanOnly) germanOnly.insert(m.key);
     }
     EXPECT_EQ(germanOnly,
