@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "app/startup.h"
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 #include "catalogue/binomial.h"
 #include "catalogue/builtin_table.h"
 #include "cli_command.h"

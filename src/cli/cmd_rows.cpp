@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 #include "catalogue/builtin_rows.h"
 #include "catalogue/own_index.h"
 #include "cli_command.h"

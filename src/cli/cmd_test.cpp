@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 #include "catalogue/binomial.h"
 #include "cli_command.h"
 #include "evaluation/hit_engine.h"
-#include "evaluation/system_test.h"
+#include "evaluation/system_check.h"
 
 namespace kombora::cli {
 namespace {

@@ -1,7 +1,7 @@
 // kombora-cli: the core of Kombora from a terminal, for scripting and checks.
 #include <iostream>
 
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 #include "cli_command.h"
 
 namespace kombora::cli {

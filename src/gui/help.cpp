@@ -11,7 +11,7 @@
 #include <QVariant>
 #include <system_error>
 
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 #include "message_box.h"
 
 namespace kombora::gui {

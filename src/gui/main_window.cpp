@@ -28,7 +28,7 @@
 #include "pages/page_own_systems.h"
 #include "pages/page_rows.h"
 #include "pages/page_selection.h"
-#include "pages/page_system_test.h"
+#include "pages/page_system_check.h"
 #include "qt_locale.h"
 #include "tools/calculator.h"
 #include "tools/calendar_window.h"

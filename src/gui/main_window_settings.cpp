@@ -2,7 +2,7 @@
 #include <QCheckBox>
 #include <QScrollBar>
 
-#include "app/ini_file.h"
+#include "io/ini_file.h"
 #include "main_window.h"
 #include "pages/page_own_rows.h"
 #include "pages/page_rows.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "app/startup.h"
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 #include "help.h"
 #include "icons.h"
 #include "message_box.h"

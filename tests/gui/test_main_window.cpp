@@ -18,7 +18,7 @@
 #include "main_window.h"
 #include "message_box.h"
 #include "pages/page_numbers.h"
-#include "pages/page_system_test.h"
+#include "pages/page_system_check.h"
 #include "tools/calendar_window.h"
 
 using namespace kombora;

@@ -6,7 +6,7 @@
 #include <QSlider>
 #include <QtTest>
 
-#include "app/ini_file.h"
+#include "io/ini_file.h"
 #include "gui_fixture.h"
 #include "main_window.h"
 #include "pages/page_own_rows.h"

@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/atomic_file.h"
+#include "io/atomic_file.h"
 #include "catalogue/builtin_guarantees.h"
 #include "catalogue/builtin_rows.h"
 #include "catalogue/builtin_table.h"

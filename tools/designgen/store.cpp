@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "app/atomic_file.h"
+#include "io/atomic_file.h"
 
 namespace designgen {
 

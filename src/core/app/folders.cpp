@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/ini_file.h"
+#include "io/ini_file.h"
 
 namespace kombora {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 #include "catalogue/binomial.h"
 #include "catalogue/builtin_designs.h"
 #include "catalogue/own_index.h"

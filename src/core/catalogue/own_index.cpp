@@ -3,7 +3,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "app/atomic_file.h"
+#include "io/atomic_file.h"
 
 namespace kombora {
 

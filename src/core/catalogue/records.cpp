@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstring>
 
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 
 namespace kombora {
 

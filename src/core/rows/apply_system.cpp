@@ -5,7 +5,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 #include "catalogue/binomial.h"
 #include "catalogue/builtin_rows.h"
 #include "catalogue/own_index.h"

@@ -7,7 +7,7 @@
 #include "evaluation/hit_engine.h"
 #include "evaluation/result_texts.h"
 #include "evaluation/split_text.h"
-#include "evaluation/system_test.h"
+#include "evaluation/system_check.h"
 
 namespace kombora {
 namespace {

@@ -25,7 +25,7 @@
 #include "evaluation/draws.h"
 #include "main_window.h"
 #include "pages/page_numbers.h"
-#include "pages/page_system_test.h"
+#include "pages/page_system_check.h"
 #include "rows/grid_colours.h"
 #include "support/temp_dir.h"
 #include "testing/fake_services.h"
@@ -421,4 +421,4 @@ class TestSystemTestPage : public QObject {
 };
 
 QTEST_MAIN(TestSystemTestPage)
-#include "test_system_test_page.moc"
+#include "test_system_check_page.moc"

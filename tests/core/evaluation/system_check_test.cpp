@@ -1,4 +1,4 @@
-#include "evaluation/system_test.h"
+#include "evaluation/system_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,11 +1,11 @@
-#include "app/atomic_file.h"
+#include "io/atomic_file.h"
 
 #include <atomic>
 #include <chrono>
 #include <fstream>
 #include <system_error>
 
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 
 namespace kombora {
 

@@ -1,4 +1,4 @@
-#include "pages/page_system_test.h"
+#include "pages/page_system_check.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -22,7 +22,7 @@
 #include "app/messages.h"
 #include "evaluation/draws.h"
 #include "evaluation/result_texts.h"
-#include "evaluation/system_test.h"
+#include "evaluation/system_check.h"
 #include "message_box.h"
 #include "qt_locale.h"
 #include "widgets/grid_setup.h"

@@ -1,11 +1,11 @@
-#include "app/ini_file.h"
+#include "io/ini_file.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 
-#include "app/atomic_file.h"
-#include "app/text_encoding.h"
+#include "io/atomic_file.h"
+#include "io/text_encoding.h"
 
 namespace kombora {
 

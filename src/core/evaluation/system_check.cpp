@@ -1,9 +1,9 @@
-#include "evaluation/system_test.h"
+#include "evaluation/system_check.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "app/text_encoding.h"
+#include "io/text_encoding.h"
 #include "catalogue/builtin_rows.h"
 #include "catalogue/own_index.h"
 #include "evaluation/draws.h"
