@@ -9,6 +9,7 @@ KOMBORA_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+    libxlsxwriter-dev libzip-dev libpugixml-dev libfreexl-dev
 )
 
 kombora_install_packages() {

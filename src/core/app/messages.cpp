@@ -57,6 +57,10 @@
 //   own_rows.nothing_to_save           "Save file..." with an empty text field
 //   own_rows.overwrite_question        "Open file..." / "Excel import" over text (Yes/No/Cancel)
 //   own_rows.clipboard_overwrite_question  "Paste clipboard" over text (Yes/No/Cancel)
+//   own_rows.import_unreadable         "Excel import" of a damaged or foreign file (%1 file)
+//   own_rows.import_too_large          "Excel import" of a sheet too large for the text field
+//                                      (%1 file)
+//   own_rows.workbook_not_opened       exported workbook written but not opened (%1 file)
 // own systems
 //   own_systems.too_many_rows          more rows than a record holds (%1 rows)
 //   own_systems.save_failed            rows file or index could not be written (%1 reason)
@@ -90,6 +94,7 @@
 // Labels (LabelText): startup.systems_inside, selection.found_none / found_one / found_many,
 // forming.rows_caption, test.grid_combinations, test.button_start, test.button_stop,
 // test.description_caption, own_rows.from_clipboard, own_rows.sheet_name,
+// own_rows.own_sheet_name, own_rows.own_file_name (the own-rows workbook),
 // own_systems.save_button, own_systems.saved_button, own_systems.complete_* and
 // own_systems.incomplete_* (the completeness text of the own-systems page).
 
@@ -471,6 +476,29 @@ constexpr std::array kMessages = {
              "\"Yes\"."
              "\r\r"
              "Otherwise I will abort."),
+    Notice(M::OwnRowsImportUnreadable, "own_rows.import_unreadable", Error,
+           "Die Datei %1 kann ich nicht als Tabelle lesen: Sie ist beschädigt, verschlüsselt oder "
+           "keine Excel- oder Calc-Tabelle (.xlsx, .xls, .ods)."
+           "\r\r"
+           "Das Textfeld bleibt, wie es war.",
+           "I cannot read the file %1 as a spreadsheet: it is damaged, encrypted or not an Excel "
+           "or Calc spreadsheet (.xlsx, .xls, .ods)."
+           "\r\r"
+           "The text field stays as it was."),
+    Notice(M::OwnRowsImportTooLarge, "own_rows.import_too_large", Error,
+           "Die erste Tabelle der Datei %1 ist zu groß für das Textfeld."
+           "\r\r"
+           "Das Textfeld bleibt, wie es war.",
+           "The first sheet of the file %1 is too large for the text field."
+           "\r\r"
+           "The text field stays as it was."),
+    Notice(M::OwnRowsWorkbookNotOpened, "own_rows.workbook_not_opened", Information,
+           "Die Tabelle ist als %1 gespeichert, ließ sich aber nicht öffnen."
+           "\r\r"
+           "Bitte öffnen Sie sie selbst.",
+           "The spreadsheet has been saved as %1, but it could not be opened."
+           "\r\r"
+           "Please open it yourself."),
 
     // ---- own systems
     Notice(M::OwnSystemsTooManyRows, "own_systems.too_many_rows", Information,
@@ -642,6 +670,8 @@ constexpr std::array kLabels = {
     LabelSpec{L::OwnRowsFromClipboard, "own_rows.from_clipboard",
               "...aus Zwischenablage eingefügt...", "...inserted from clipboard..."},
     LabelSpec{L::OwnRowsSheetName, "own_rows.sheet_name", "Tippreihen", "Series of bets"},
+    LabelSpec{L::OwnRowsOwnSheetName, "own_rows.own_sheet_name", "Tabelle1", "Sheet1"},
+    LabelSpec{L::OwnRowsOwnFileName, "own_rows.own_file_name", "Eigene Reihen", "Own rows"},
     LabelSpec{L::OwnSystemsSaveButton, "own_systems.save_button", "Als System speichern",
               "Save as system"},
     LabelSpec{L::OwnSystemsSavedButton, "own_systems.saved_button", "System gespeichert",

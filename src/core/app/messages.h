@@ -88,6 +88,9 @@ enum class MessageId : uint16_t {
     OwnRowsNothingToSave,
     OwnRowsOverwriteQuestion,
     OwnRowsClipboardOverwriteQuestion,
+    OwnRowsImportUnreadable,
+    OwnRowsImportTooLarge,
+    OwnRowsWorkbookNotOpened,
     // Own systems
     OwnSystemsTooManyRows,
     OwnSystemsSaveFailed,
@@ -192,6 +195,8 @@ enum class LabelId : uint16_t {
     TestDescriptionCaption,
     OwnRowsFromClipboard,
     OwnRowsSheetName,
+    OwnRowsOwnSheetName,
+    OwnRowsOwnFileName,
     OwnSystemsSaveButton,
     OwnSystemsSavedButton,
     OwnSystemsCompleteOne,

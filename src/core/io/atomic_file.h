@@ -12,6 +12,11 @@ namespace kombora {
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view data,
                          std::string* error = nullptr);
 
+// Like WriteFileAtomically, but never replaces a file: when `path` exists (also when it
+// appears while writing) nothing is changed and the result is false with `exists` set.
+bool WriteNewFileAtomically(const std::filesystem::path& path, std::string_view data,
+                            bool* exists = nullptr, std::string* error = nullptr);
+
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::filesystem::path& path, std::string& data,
                    std::string* error = nullptr);

@@ -92,6 +92,35 @@ std::string AnsiToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::string DecodeTextFile(std::string_view bytes) {
+    const bool le = bytes.substr(0, 2) == "\xFF\xFE";
+    const bool be = bytes.substr(0, 2) == "\xFE\xFF";
+    if (!le && !be) return AnsiToUtf8(bytes);
+    bytes.remove_prefix(2);
+    auto unit = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return le ? char32_t(a | (b << 8)) : char32_t((a << 8) | b);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
+        AppendUtf8(out, cp);
+    }
+    if (i < bytes.size()) AppendUtf8(out, 0xFFFD);
+    return out;
+}
+
 std::string Utf8ToWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

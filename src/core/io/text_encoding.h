@@ -13,6 +13,11 @@ bool IsValidUtf8(std::string_view bytes);
 // Windows-1252. A leading UTF-8 byte-order mark is dropped.
 std::string AnsiToUtf8(std::string_view bytes);
 
+// Text from a text file: a byte-order mark selects UTF-8 or UTF-16 (either byte order) and is
+// dropped; without one the bytes are read as AnsiToUtf8 reads them. Malformed UTF-16 (a lone
+// surrogate, an odd last byte) becomes U+FFFD.
+std::string DecodeTextFile(std::string_view bytes);
+
 // Windows-1252 from UTF-8; characters it cannot hold become '?'.
 std::string Utf8ToWindows1252(std::string_view utf8);
 
