@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "rows/apply_system.h"
-
 namespace kombora {
 
 namespace {
@@ -34,6 +32,17 @@ class Gauge {
     int64_t position_ = 0;
     bool stopped_ = false;
 };
+
+// Every run of blanks reduced to one blank (CollapseSpaces); tabs and other characters stay.
+std::string CollapsedBlanks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ' && i > 0 && text[i - 1] == ' ') continue;
+        out += text[i];
+    }
+    return out;
+}
 
 bool IsControlOrBlank(char c) {
     return static_cast<unsigned char>(c) <= 32;
@@ -174,7 +183,7 @@ ParseResult Verarbeitungsstart(std::string_view text, const ParseOptions& option
     const char delimiter = DelimiterOfChoice(options.delimiterChoice);
     const bool thorough = options.thorough;
 
-    std::vector<std::string> lines = SplitLines(CollapseSpaces(text));
+    std::vector<std::string> lines = SplitLines(CollapsedBlanks(text));
     const auto n = static_cast<int64_t>(lines.size());
     Gauge gauge(callbacks, std::max<int64_t>(0, (thorough ? 4 : 2) * (n - 1)));
     auto stopped = [&] {
