@@ -478,27 +478,27 @@ constexpr std::array kMessages = {
              "Otherwise I will abort."),
     Notice(M::OwnRowsImportUnreadable, "own_rows.import_unreadable", Error,
            "Die Datei %1 kann ich nicht als Tabelle lesen: Sie ist beschädigt, verschlüsselt oder "
-           "keine Excel- oder Calc-Tabelle (.xlsx, .xls, .ods)."
+           "keine Excel- oder Calc-Tabelle (.xlsx, .xls, .ods). Das Textfeld bleibt, wie es war."
            "\r\r"
-           "Das Textfeld bleibt, wie es war.",
+           "Ich breche erst einmal ab.",
            "I cannot read the file %1 as a spreadsheet: it is damaged, encrypted or not an Excel "
-           "or Calc spreadsheet (.xlsx, .xls, .ods)."
+           "or Calc spreadsheet (.xlsx, .xls, .ods). The text field stays as it was."
            "\r\r"
-           "The text field stays as it was."),
+           "I will abort first of all."),
     Notice(M::OwnRowsImportTooLarge, "own_rows.import_too_large", Error,
-           "Die erste Tabelle der Datei %1 ist zu groß für das Textfeld."
+           "Die erste Tabelle der Datei %1 ist zu groß für das Textfeld. Das Textfeld bleibt, wie "
+           "es war."
            "\r\r"
-           "Das Textfeld bleibt, wie es war.",
-           "The first sheet of the file %1 is too large for the text field."
+           "Ich breche erst einmal ab.",
+           "The first sheet of the file %1 is too large for the text field. The text field stays "
+           "as it was."
            "\r\r"
-           "The text field stays as it was."),
+           "I will abort first of all."),
     Notice(M::OwnRowsWorkbookNotOpened, "own_rows.workbook_not_opened", Information,
-           "Die Tabelle ist als %1 gespeichert, ließ sich aber nicht öffnen."
-           "\r\r"
-           "Bitte öffnen Sie sie selbst.",
-           "The spreadsheet has been saved as %1, but it could not be opened."
-           "\r\r"
-           "Please open it yourself."),
+           "Die Tabelle ist als %1 gespeichert, ließ sich aber nicht öffnen. Bitte öffnen Sie sie "
+           "selbst.",
+           "The spreadsheet has been saved as %1, but it could not be opened. Please open it "
+           "yourself."),
 
     // ---- own systems
     Notice(M::OwnSystemsTooManyRows, "own_systems.too_many_rows", Information,
