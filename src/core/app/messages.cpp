@@ -85,6 +85,16 @@
 //   update.start_failed                installation program did not start (German only; %1)
 //   update.install_declined            installation declined (German only; %1, %2 program
 //                                      folder)
+//   update.version_file_empty          the version file holds no record
+//   update.version_file_partial        its length is no multiple of 24 (%1 length)
+//   update.version_text_too_long       a record's length byte above 15 (%1 record, %2 byte)
+//   update.address_not_secure          the server address is not HTTPS (%1 address)
+//   update.redirect_refused            redirect to plain HTTP or another host (%1 address)
+//   update.download_incomplete         bytes received differ from the size (%1 of %2 bytes)
+//   update.download_size_unknown       no size announced and no digest published
+//   update.digest_unreadable           the ".sha256" beside the file holds no digest
+//   update.digest_mismatch             the SHA-256 of the download differs
+//   update.handed_to_desktop           installation file given to the desktop (%1 file)
 // tools
 //   tools.n_over_k_n_missing           n missing or not above 0 (German only)
 //   tools.n_over_k_k_too_large         k above n (German only)
@@ -624,6 +634,74 @@ constexpr std::array kMessages = {
                "\r\r"
                "Zuvor muss das Programm geschlossen und die Datei \"Kombora.exe\" im "
                "Verzeichnis %2 gelöscht werden."),
+    Notice(M::UpdateVersionFileEmpty, "update.version_file_empty", Information,
+           "Die Versionsdatei des Servers enthält keinen Eintrag, daher kann keine andere "
+           "Version angeboten werden."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "The version file on the server holds no entry, so no other version can be offered."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::UpdateVersionFilePartial, "update.version_file_partial", Error,
+           "Die Versionsdatei des Servers ist beschädigt: ihre Länge von %1 Bytes ist kein "
+           "Vielfaches von 24."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "The version file on the server is damaged: its length of %1 bytes is not a multiple "
+           "of 24."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::UpdateVersionTextTooLong, "update.version_text_too_long", Error,
+           "Die Versionsdatei des Servers ist beschädigt: Eintrag %1 gibt eine Länge von %2 "
+           "Zeichen an, höchstens 15 sind möglich."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "The version file on the server is damaged: entry %1 gives a length of %2 "
+           "characters, at most 15 are possible."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::UpdateAddressNotSecure, "update.address_not_secure", Error,
+           "Die Adresse des Update-Servers \"%1\" ist keine sichere HTTPS-Adresse."
+           "\r\r"
+           "Ich breche ab.",
+           "The address of the update server \"%1\" is not a secure HTTPS address."
+           "\r\r"
+           "I`m stopping here."),
+    Notice(M::UpdateRedirectRefused, "update.redirect_refused", Error,
+           "Der Update-Server hat auf eine unsichere oder fremde Adresse umgeleitet. Von "
+           "\"%1\" wird nichts geladen."
+           "\r\r"
+           "Ich breche ab.",
+           "The update server redirected to an insecure or foreign address. Nothing is loaded "
+           "from \"%1\"."
+           "\r\r"
+           "I`m stopping here."),
+    Notice(M::UpdateDownloadIncomplete, "update.download_incomplete", Error,
+           "Die Installations-Datei ist nicht vollständig angekommen (%1 von %2 Bytes). Sie wird "
+           "nicht gestartet. Versuchen Sie es bitte später noch einmal.",
+           "The installation file did not arrive whole (%1 of %2 bytes). It will not be "
+           "started. Please try again later."),
+    Notice(M::UpdateDownloadSizeUnknown, "update.download_size_unknown", Error,
+           "Der Server hat weder die Größe der Installations-Datei noch ihre Prüfsumme "
+           "angegeben, daher lässt sich nicht prüfen, ob sie vollständig ist. Sie wird nicht "
+           "gestartet.",
+           "The server stated neither the size of the installation file nor its checksum, so "
+           "there is no telling whether it arrived whole. It will not be started."),
+    Notice(M::UpdateDigestUnreadable, "update.digest_unreadable", Error,
+           "Die Prüfsummen-Datei (SHA-256) des Servers enthält keine Prüfsumme. Die "
+           "Installations-Datei wird nicht gestartet.",
+           "The checksum file (SHA-256) on the server holds no checksum. The installation file "
+           "will not be started."),
+    Notice(M::UpdateDigestMismatch, "update.digest_mismatch", Error,
+           "Die Prüfsumme (SHA-256) der Installations-Datei stimmt nicht mit der des Servers "
+           "überein. Die Datei wird nicht gestartet.",
+           "The checksum (SHA-256) of the installation file does not match the one on the "
+           "server. The file will not be started."),
+    Notice(M::UpdateHandedToDesktop, "update.handed_to_desktop", Information,
+           "Die Installations-Datei %1 wurde an den Desktop übergeben. Kombora läuft weiter; "
+           "schließen Sie es, bevor Sie das Update installieren.",
+           "The installation file %1 has been handed to the desktop. Kombora keeps running; "
+           "close it before you install the update."),
 
     // ---- tools
     GermanOnly(M::ToolsNOverKNMissing, "tools.n_over_k_n_missing", Information,
