@@ -16,6 +16,20 @@
 
 namespace kombora::gui {
 
+std::filesystem::path HelpFolderFor(const std::filesystem::path& exeFolder) {
+    const std::filesystem::path beside = exeFolder / kHelpFolderName;
+    const std::filesystem::path folder =
+        exeFolder.has_filename() ? exeFolder : exeFolder.parent_path();
+    const std::filesystem::path installed =
+        folder.parent_path() / "share" / "kombora" / kHelpFolderName;
+    std::error_code error;
+    if (!std::filesystem::is_directory(beside, error) &&
+        std::filesystem::is_directory(installed, error)) {
+        return installed;
+    }
+    return beside;
+}
+
 void SetHelpContext(QWidget* widget, int context) {
     widget->setProperty(kHelpContextProperty, context);
 }

@@ -19,6 +19,11 @@ namespace kombora::gui {
 inline constexpr const char* kHelpContextProperty = "helpContext";
 inline constexpr const char* kHelpFolderName = "help";
 
+// The help folder for a program in `exeFolder`: "help" beside the program, or, for an
+// installation below a prefix (bin/kombora), share/kombora/help of that prefix when only that
+// one exists.
+std::filesystem::path HelpFolderFor(const std::filesystem::path& exeFolder);
+
 void SetHelpContext(QWidget* widget, int context);
 // The help context of `widget` or of its nearest parent with one; 0 when none has one.
 int HelpContextOf(const QWidget* widget);

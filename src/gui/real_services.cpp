@@ -11,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkInformation>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -175,6 +177,38 @@ class QtDesktopService : public DesktopService {
     bool StartProgram(const QString& program, const QStringList& arguments) override {
         return QProcess::startDetached(program, arguments);
     }
+    void EndProgram() override { QCoreApplication::exit(0); }
+};
+
+#ifndef KOMBORA_UPDATE_SERVER
+#define KOMBORA_UPDATE_SERVER "https://kombora.example.org"
+#endif
+
+class QtNetworkService : public NetworkService {
+  public:
+    bool IsOnline() override {
+        // Without a backend for the connection state the system cannot tell; the transfer
+        // itself then shows whether the server is reachable.
+        if (!QNetworkInformation::instance() && !LoadReachability()) return true;
+        const auto* information = QNetworkInformation::instance();
+        return !information ||
+               information->reachability() != QNetworkInformation::Reachability::Disconnected;
+    }
+    QNetworkAccessManager* AccessManager() override { return &manager_; }
+    QUrl UpdateServer() override { return QUrl(QStringLiteral(KOMBORA_UPDATE_SERVER)); }
+    bool PlainLoopbackAllowed() override { return false; }
+
+  private:
+    static bool LoadReachability() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 4, 0)
+        return QNetworkInformation::loadBackendByFeatures(
+            QNetworkInformation::Feature::Reachability);
+#else
+        return QNetworkInformation::load(QNetworkInformation::Feature::Reachability);
+#endif
+    }
+
+    QNetworkAccessManager manager_;
 };
 
 class QtClipboardService : public ClipboardService {
@@ -229,13 +263,15 @@ RealServices::RealServices()
       desktop_(std::make_unique<QtDesktopService>()),
       clipboard_(std::make_unique<QtClipboardService>()),
       waits_(std::make_unique<EventLoopWaitService>()),
-      randomSeed_(std::make_unique<ClockSeedService>()) {
+      randomSeed_(std::make_unique<ClockSeedService>()),
+      network_(std::make_unique<QtNetworkService>()) {
     services_.messages = messages_.get();
     services_.fileDialogs = fileDialogs_.get();
     services_.desktop = desktop_.get();
     services_.clipboard = clipboard_.get();
     services_.waits = waits_.get();
     services_.randomSeed = randomSeed_.get();
+    services_.network = network_.get();
 }
 
 RealServices::~RealServices() = default;

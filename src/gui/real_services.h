@@ -37,6 +37,7 @@ class RealServices {
     std::unique_ptr<ClipboardService> clipboard_;
     std::unique_ptr<WaitService> waits_;
     std::unique_ptr<RandomSeedService> randomSeed_;
+    std::unique_ptr<NetworkService> network_;
     Services services_;
 };
 

@@ -12,6 +12,7 @@
 
 #include "app/messages.h"
 
+class QNetworkAccessManager;
 class QWidget;
 
 namespace kombora::gui {
@@ -60,6 +61,22 @@ class DesktopService {
     virtual QString FindProgram(const QString& name) = 0;
     // Starts a program detached from Kombora.
     virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
+    // Ends Kombora at once, without the closing work of the main window (starting a
+    // downloaded update on Windows).
+    virtual void EndProgram() = 0;
+};
+
+// The network: every transfer goes through the access manager given here.
+class NetworkService {
+  public:
+    virtual ~NetworkService() = default;
+    // False only when the system knows that there is no connection; true when it cannot tell.
+    virtual bool IsOnline() = 0;
+    virtual QNetworkAccessManager* AccessManager() = 0;
+    // The maker's web server, for example "https://kombora.example.org".
+    virtual QUrl UpdateServer() = 0;
+    // Plain HTTP to 127.0.0.1: true only for the tests' own server, never in the program.
+    virtual bool PlainLoopbackAllowed() = 0;
 };
 
 class ClipboardService {
@@ -107,6 +124,7 @@ struct Services {
     WaitService* waits = nullptr;
     RandomSeedService* randomSeed = nullptr;
     HelpService* help = nullptr;
+    NetworkService* network = nullptr;
 };
 
 }  // namespace kombora::gui

@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "app/startup.h"
-#include "io/text_encoding.h"
 #include "help.h"
 #include "icons.h"
+#include "io/text_encoding.h"
 #include "message_box.h"
 #include "qt_locale.h"
 
@@ -47,7 +47,7 @@ TFStart::TFStart(AppContext& context, const Services& services, HelpSystem* help
     InitializeContext(context_, folders);
     ReportOwnIndexProblems();
     SystemeEinlesen();
-    if (help) help->Attach(folders.exeFolder / kHelpFolderName, this);
+    if (help) help->Attach(HelpFolderFor(folders.exeFolder), this);
 }
 
 void TFStart::ReportOwnIndexProblems() {

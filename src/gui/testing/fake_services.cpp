@@ -1,6 +1,7 @@
 #include "testing/fake_services.h"
 
 #include <QCoreApplication>
+#include <QNetworkAccessManager>
 
 namespace kombora::gui::testing {
 
@@ -52,6 +53,18 @@ void FakeWaitService::ProcessEvents() {
     if (processEvents) QCoreApplication::processEvents();
 }
 
+FakeNetworkService::FakeNetworkService() = default;
+
+FakeNetworkService::~FakeNetworkService() {
+    delete manager_;
+}
+
+// Made on first use, so that tests without network need no event loop for it.
+QNetworkAccessManager* FakeNetworkService::AccessManager() {
+    if (!manager_) manager_ = new QNetworkAccessManager;
+    return manager_;
+}
+
 FakeServices::FakeServices() {
     services_.messages = &messages;
     services_.fileDialogs = &fileDialogs;
@@ -60,6 +73,7 @@ FakeServices::FakeServices() {
     services_.waits = &waits;
     services_.randomSeed = &randomSeed;
     services_.help = &help;
+    services_.network = &network;
 }
 
 }  // namespace kombora::gui::testing

@@ -46,6 +46,7 @@ class FakeDesktopService : public DesktopService {
     bool OpenUrl(const QUrl& url) override;
     QString FindProgram(const QString& name) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;
+    void EndProgram() override { ++programEnded; }
 
     QList<QUrl> openedUrls;
     QStringList programsLookedFor;
@@ -53,6 +54,26 @@ class FakeDesktopService : public DesktopService {
     QStringList startedPrograms;
     QList<QStringList> startedArguments;
     bool succeed = true;
+    int programEnded = 0;
+};
+
+// A real access manager (the tests run a server of their own on 127.0.0.1) with a scripted
+// connection state and server address; plain HTTP to the loopback address is allowed.
+class FakeNetworkService : public NetworkService {
+  public:
+    FakeNetworkService();
+    ~FakeNetworkService() override;
+    bool IsOnline() override { return online; }
+    QNetworkAccessManager* AccessManager() override;
+    QUrl UpdateServer() override { return server; }
+    bool PlainLoopbackAllowed() override { return plainLoopbackAllowed; }
+
+    bool online = true;
+    QUrl server = QUrl(QStringLiteral("http://127.0.0.1:9"));
+    bool plainLoopbackAllowed = true;
+
+  private:
+    QNetworkAccessManager* manager_ = nullptr;
 };
 
 class FakeClipboardService : public ClipboardService {
@@ -103,6 +124,7 @@ class FakeServices {
     FakeWaitService waits;
     FakeRandomSeedService randomSeed;
     FakeHelpService help;
+    FakeNetworkService network;
 
   private:
     Services services_;
