@@ -1,6 +1,7 @@
 // The update window against a small HTTP server of the test's own on 127.0.0.1: check,
 // download with its checks, installation through the services. No test leaves the machine.
 
+#include <QAction>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,9 @@
 #include <memory>
 
 #include "app/startup.h"
+#include "form_exists.h"
 #include "gui_fixture.h"
+#include "main_window.h"
 #include "tools/update.h"
 #include "tools/update_window.h"
 
@@ -218,6 +221,29 @@ class TestUpdate : public QObject {
         QVERIFY(!window_->BSetup()->isEnabled());
         QCOMPARE(window_->Gauge3()->maximum(), 100);
         QCOMPARE(window_->windowTitle(), QString::fromUtf8(kProductName));
+    }
+
+    void updateCommandOpensTheWindowAgainAfterClosing() {
+        delete window_.data();  // only the main window's update window is to be found
+        TFMain main(fixture_->context(), fixture_->services());
+        auto* menuItem = main.findChild<QAction*>(QStringLiteral("MUpdate1"));
+        QVERIFY(menuItem);
+        menuItem->trigger();
+        QPointer<QWidget> first = FindForm(QStringLiteral("FUpdate"));
+        QVERIFY(first && first->isVisible());
+        // Minimised: restored, the same window.
+        first->showMinimized();
+        menuItem->trigger();
+        QCOMPARE(FindForm(QStringLiteral("FUpdate")), first.data());
+        QVERIFY(!first->isMinimized());
+        // Closing destroys it; the command makes a new one with both steps disabled.
+        first->close();
+        FlushDeletes();
+        QVERIFY(first.isNull());
+        main.findChild<QAction*>(QStringLiteral("MUpdate2"))->trigger();
+        auto* again = qobject_cast<TFUpdate*>(FindForm(QStringLiteral("FUpdate")));
+        QVERIFY(again && again->isVisible());
+        QVERIFY(!again->BDown()->isEnabled() && !again->BSetup()->isEnabled());
     }
 
     void checkComparesTheLastRecord_data() {
