@@ -285,7 +285,7 @@ TEST(BuiltinDesigns, DesignNumberOutsideTheRowsIsZero) {
 // docs/designs.md is generated from the data; it must be made again when the data changes.
 TEST(DesignsReport, DocumentIsUpToDate) {
     const std::filesystem::path doc =
-        std::filesystem::path(__FILE__).parent_path() / "../../../docs/designs.md";
+        std::filesystem::path(KOMBORA_SOURCE_DIR) / "docs" / "designs.md";
     std::ifstream in(doc, std::ios::binary);
     ASSERT_TRUE(in) << doc << " is missing; run: designgen doc > docs/designs.md";
     std::ostringstream text;
