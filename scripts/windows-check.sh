@@ -30,6 +30,16 @@ done
 [ -n "$wine" ] || skip "Wine not found (Debian package wine64)"
 [ -f "$gtest_src/CMakeLists.txt" ] || skip "$gtest_src not found (Debian package googletest)"
 [ -f /usr/include/CLI/CLI.hpp ] || skip "CLI11 not found (Debian package libcli11-dev)"
+# The core reads and writes spreadsheets with libxlsxwriter, libzip, FreeXL and pugixml; Debian
+# has no MinGW builds of them, so they must have been built for MinGW and installed below
+# /usr/x86_64-w64-mingw32 first.
+missing=()
+for module in xlsxwriter libzip freexl pugixml; do
+    [ -f "/usr/x86_64-w64-mingw32/lib/pkgconfig/$module.pc" ] ||
+        [ -d "/usr/x86_64-w64-mingw32/lib/cmake/$module" ] || missing+=("$module")
+done
+[ ${#missing[@]} -eq 0 ] ||
+    skip "no MinGW build of: ${missing[*]} (the core's spreadsheet libraries)"
 
 # A Wine prefix of its own below the build folder: nothing is written to the user's ~/.wine.
 export WINEPREFIX="$build/wineprefix"
