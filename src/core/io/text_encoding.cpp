@@ -73,9 +73,7 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string AnsiToUtf8(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    if (IsValidUtf8(bytes)) return std::string(bytes);
+std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
     for (const char ch : bytes) {
@@ -90,6 +88,12 @@ std::string AnsiToUtf8(std::string_view bytes) {
         }
     }
     return out;
+}
+
+std::string AnsiToUtf8(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+    return Windows1252ToUtf8(bytes);
 }
 
 std::string DecodeTextFile(std::string_view bytes) {
@@ -155,6 +159,53 @@ std::string Utf8ToAnsi(std::string_view utf8) {
 #else
     return std::string(utf8);
 #endif
+}
+
+std::string QuoteForMessage(std::string_view bytes, std::size_t maxChars) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    std::size_t shown = 0;
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (shown == maxChars) {
+            out += "...";
+            break;
+        }
+        ++shown;
+        char32_t cp = 0;
+        const std::size_t len = DecodeUtf8(bytes, i, cp);
+        if (len == 0) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            out += "\\x";
+            out += kHex[b >> 4];
+            out += kHex[b & 0xF];
+            ++i;
+            continue;
+        }
+        if (cp == '\r') {
+            out += "\\r";
+        } else if (cp == '\n') {
+            out += "\\n";
+        } else if (cp == '\t') {
+            out += "\\t";
+        } else if (cp == '\\') {
+            out += "\\\\";
+        } else if (cp < 0x20 || cp == 0x7F) {
+            out += "\\x";
+            out += kHex[cp >> 4];
+            out += kHex[cp & 0xF];
+        } else if ((cp >= 0x80 && cp <= 0x9F) || cp == 0xFEFF || (cp >= 0x200B && cp <= 0x200F) ||
+                   (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069)) {
+            // C1 controls and invisible marks that change how a line shows (byte-order mark,
+            // zero-width and direction marks).
+            out += "\\u{";
+            for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(cp >> shift) & 0xF];
+            out += '}';
+        } else {
+            out.append(bytes.substr(i, len));
+        }
+        i += len;
+    }
+    return out;
 }
 
 std::filesystem::path PathFromUtf8(std::string_view utf8) {
