@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "app/context.h"
+#include "arguments.h"
+#include "numbers/board_messages.h"
 
 namespace kombora::cli {
 
@@ -42,7 +44,7 @@ struct CommandRegistration {
 
 std::vector<CommandSetup>& RegisteredCommands();
 
-// Reads an integer argument in a range, with a usage error naming the option otherwise.
-int ParseIntArgument(const std::string& text, const std::string& name, int low, int high);
+// A message of the core for the terminal: its line and paragraph breaks become line breaks.
+std::string TerminalText(const Notice& notice);
 
 }  // namespace kombora::cli

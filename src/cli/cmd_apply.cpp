@@ -1,7 +1,6 @@
 // The apply command: forms the tip rows of a catalogue system for chosen numbers.
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "cli_command.h"
 #include "numbers/board.h"
@@ -9,34 +8,6 @@
 
 namespace kombora::cli {
 namespace {
-
-// A comma-separated list of different numbers 1..100.
-std::vector<int> ParseNumberList(const std::string& text, const std::string& name) {
-    std::vector<int> numbers;
-    NumberSet seen;
-    std::stringstream parts(text);
-    std::string part;
-    while (std::getline(parts, part, ',')) {
-        const int n = ParseIntArgument(part, name, 1, kBoardSize);
-        if (seen.Contains(n)) {
-            throw CLI::ValidationError(name, "holds " + std::to_string(n) + " more than once");
-        }
-        seen.Add(n);
-        numbers.push_back(n);
-    }
-    if (numbers.empty() || text.back() == ',') {
-        throw CLI::ValidationError(name, "must be a comma-separated list of numbers 1..100");
-    }
-    return numbers;
-}
-
-// A message for the terminal: its paragraph breaks become line breaks.
-std::string TerminalText(std::string text) {
-    for (char& c : text) {
-        if (c == '\r') c = '\n';
-    }
-    return text;
-}
 
 void SetupApply(CLI::App& app, CliEnvironment& env) {
     auto* cmd = app.add_subcommand(
@@ -64,9 +35,11 @@ void SetupApply(CLI::App& app, CliEnvironment& env) {
         AppContext& context = env.Context();
         const Catalogue& catalogue = context.catalogue;
         const int index = ParseIntArgument(options->index, "INDEX", 0, catalogue.size() - 1);
-        const std::vector<int> changing = ParseNumberList(options->numbers, "--numbers");
+        const std::vector<int> changing =
+            ParseIntListArgument(options->numbers, "--numbers", 1, kBoardSize);
         std::vector<int> bank;
-        if (bankOption->count() > 0) bank = ParseNumberList(options->bank, "--bank");
+        if (bankOption->count() > 0)
+            bank = ParseIntListArgument(options->bank, "--bank", 1, kBoardSize);
         for (int n : bank) {
             for (int c : changing) {
                 if (c == n) {
@@ -94,8 +67,8 @@ void SetupApply(CLI::App& app, CliEnvironment& env) {
 
         const FormingResult result = SystemAnwenden(context, true);
         if (!result.ok) {
-            const auto text = result.message ? NoticeText(*result.message, 1) : std::nullopt;
-            throw CommandFailure(TerminalText(text.value_or("the rows cannot be formed")));
+            if (!result.message) throw CommandFailure("the rows cannot be formed");
+            throw CommandFailure(TerminalText(*result.message));
         }
         std::string out;
         for (const auto& row : result.gridRows) {

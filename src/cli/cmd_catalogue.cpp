@@ -1,11 +1,13 @@
 // The catalogue commands: catalogue, count, binomial, summary.
 #include <iostream>
+#include <limits>
+#include <utility>
 
 #include "app/startup.h"
-#include "io/text_encoding.h"
 #include "catalogue/binomial.h"
 #include "catalogue/builtin_table.h"
 #include "cli_command.h"
+#include "io/text_encoding.h"
 
 namespace kombora::cli {
 namespace {
@@ -36,14 +38,16 @@ void SetupCount(CLI::App& app, CliEnvironment& env) {
 
 void SetupBinomial(CLI::App& app, CliEnvironment&) {
     auto* cmd = app.add_subcommand("binomial", "Print the binomial coefficient N over K");
-    auto n = std::make_shared<int>(0);
-    auto k = std::make_shared<int>(0);
-    cmd->add_option("N", *n, "Number of elements")->required();
-    cmd->add_option("K", *k, "Size of the subsets")->required();
-    cmd->callback([n, k] {
-        const auto value = BinomialChecked(*n, *k);
+    auto args = std::make_shared<std::pair<std::string, std::string>>();
+    cmd->add_option("N", args->first, "Number of elements")->required();
+    cmd->add_option("K", args->second, "Size of the subsets")->required();
+    cmd->callback([args] {
+        constexpr int kMost = std::numeric_limits<int32_t>::max();
+        const int n = ParseIntArgument(args->first, "N", 0, kMost);
+        const int k = ParseIntArgument(args->second, "K", 0, kMost);
+        const auto value = BinomialChecked(n, k);
         if (!value) {
-            throw CommandFailure(std::to_string(*n) + " over " + std::to_string(*k) +
+            throw CommandFailure(std::to_string(n) + " over " + std::to_string(k) +
                                  " exceeds the 64-bit range");
         }
         std::cout << *value << '\n';

@@ -1,15 +1,14 @@
 // The rows command: the rows of any catalogue entry in design numbers.
 #include <algorithm>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "io/text_encoding.h"
 #include "catalogue/builtin_rows.h"
-#include "catalogue/own_index.h"
 #include "cli_command.h"
+#include "io/text_encoding.h"
+#include "own/own_rows_file.h"
 
 namespace kombora::cli {
 namespace {
@@ -38,64 +37,6 @@ void PrintFullSystem(std::ostream& out, int rg, int wz) {
     }
 }
 
-// The rows file of an own system: one row per line, design numbers separated by commas.
-// Empty lines and lines of just two double quotes are skipped.
-std::vector<std::vector<int>> ReadOwnRows(const std::filesystem::path& path, const TSysteme& e) {
-    const std::string name = PathToUtf8(path);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw CommandFailure("The rows file " + name + " cannot be opened.");
-    std::vector<std::vector<int>> rows;
-    std::string line;
-    int lineNo = 0;
-    auto fail = [&](const std::string& why) {
-        return CommandFailure("The rows file " + name + ", line " + std::to_string(lineNo) + ": " +
-                              why);
-    };
-    while (std::getline(in, line)) {
-        ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty() || line == "\"\"") continue;
-        std::vector<int> row;
-        std::stringstream fields(line);
-        std::string field;
-        while (std::getline(fields, field, ',')) {
-            std::size_t used = 0;
-            int d = 0;
-            try {
-                d = std::stoi(field, &used);
-            } catch (const std::exception&) {
-                used = 0;
-            }
-            if (used == 0 || used != field.size()) {
-                throw fail("\"" + field + "\" is not a design number.");
-            }
-            if (d < 1 || d > e.WZ) {
-                throw fail("the design number " + field + " lies outside 1.." +
-                           std::to_string(int{e.WZ}) + ".");
-            }
-            for (int x : row) {
-                if (x == d) throw fail("the design number " + field + " appears twice.");
-            }
-            row.push_back(d);
-        }
-        if (!line.empty() && line.back() == ',') throw fail("the line ends with a comma.");
-        if (static_cast<int>(row.size()) != e.RG) {
-            throw fail("the row has " + std::to_string(row.size()) + " numbers instead of " +
-                       std::to_string(int{e.RG}) + ".");
-        }
-        if (static_cast<int>(rows.size()) == e.TR) {
-            throw fail("the file has more than the system's " + std::to_string(e.TR) + " rows.");
-        }
-        std::sort(row.begin(), row.end());
-        rows.push_back(std::move(row));
-    }
-    if (static_cast<int>(rows.size()) != e.TR) {
-        throw CommandFailure("The rows file " + name + " has " + std::to_string(rows.size()) +
-                             " rows instead of the system's " + std::to_string(e.TR) + ".");
-    }
-    return rows;
-}
-
 void SetupRows(CLI::App& app, CliEnvironment& env) {
     auto* cmd = app.add_subcommand("rows", "Print the rows of a catalogue entry in design numbers");
     auto index = std::make_shared<std::string>();
@@ -122,13 +63,16 @@ void SetupRows(CLI::App& app, CliEnvironment& env) {
                                      " has no own system.");
             }
             const TEigSysteme& record = context.OwnSystemList[static_cast<std::size_t>(*own)];
-            if (!IsPlainFileName(record.fn)) {
-                throw CommandFailure("The rows file name \"" + record.fn +
-                                     "\" of catalogue entry " + std::to_string(i) +
-                                     " is not a plain file name.");
+            OwnRowsRead read = ReadOwnRowsFile(context.folders.ownSystemsFolder, record.fn, e);
+            if (!read.ok()) {
+                const Notice problem = read.problem.value_or(
+                    Notice{MessageId::TestRowsFileNotFound, {QuoteForMessage(record.fn)}});
+                throw CommandFailure(TerminalText(problem));
             }
-            const auto path = context.folders.ownSystemsFolder / PathFromUtf8(record.fn);
-            for (const auto& row : ReadOwnRows(path, e)) PrintRow(out, row);
+            for (auto& row : read.rows) {
+                std::sort(row.begin(), row.end());
+                PrintRow(out, row);
+            }
         }
         std::cout << out.str();
     });

@@ -1,18 +1,19 @@
 // The system test from the command line: test (a catalogue entry) and test-rows (rows from a
 // text file).
 #include <chrono>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "io/text_encoding.h"
 #include "catalogue/binomial.h"
 #include "cli_command.h"
 #include "evaluation/hit_engine.h"
 #include "evaluation/system_check.h"
+#include "io/checked_read.h"
+#include "io/text_encoding.h"
 
 namespace kombora::cli {
 namespace {
@@ -98,14 +99,21 @@ void SetupTest(CLI::App& app, CliEnvironment& env) {
 
 // Rows in a text file: one row per line, design numbers separated by blanks or commas.
 std::vector<NumberSet> ReadRowsFile(const std::string& name, int wz, int& rowSize) {
-    std::ifstream in(PathFromUtf8(name), std::ios::binary);
-    if (!in) throw CommandFailure("cannot open the rows file " + name);
+    // Only a regular file is read, and only up to a size no sensible rows file reaches.
+    constexpr std::uintmax_t kLimit = 64u << 20;
+    const CheckedRead file = ReadCheckedFile(PathFromUtf8(name), kLimit);
+    if (!file) {
+        throw CommandFailure("cannot read the rows file " + QuoteForMessage(name) + ": " +
+                             RefusalReason(file, kLimit));
+    }
+    std::istringstream in(file.data);
     std::vector<NumberSet> rows;
     rowSize = 0;
     int firstRowLine = 0;
     std::string line;
     for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
-        const std::string where = name + ", line " + std::to_string(lineNumber) + ": ";
+        const std::string where =
+            QuoteForMessage(name) + ", line " + std::to_string(lineNumber) + ": ";
         for (char& c : line) {
             if (c == ',' || c == '\t' || c == '\r' || c == ';') c = ' ';
         }
@@ -124,11 +132,12 @@ std::vector<NumberSet> ReadRowsFile(const std::string& name, int wz, int& rowSiz
             try {
                 number = ParseIntArgument(field, "number", 1, wz);
             } catch (const CLI::ValidationError&) {
-                throw CommandFailure(where + "'" + field + "' is no design number from 1 to " +
-                                     std::to_string(wz));
+                throw CommandFailure(where + "'" + QuoteForMessage(field) +
+                                     "' is no design number from 1 to " + std::to_string(wz));
             }
             if (row.Contains(number)) {
-                throw CommandFailure(where + "the number " + field + " occurs twice");
+                throw CommandFailure(where + "the number " + std::to_string(number) +
+                                     " occurs twice");
             }
             row.Add(number);
             ++count;
@@ -147,8 +156,9 @@ std::vector<NumberSet> ReadRowsFile(const std::string& name, int wz, int& rowSiz
         }
         rows.push_back(row);
     }
-    if (in.bad()) throw CommandFailure("reading the rows file " + name + " failed");
-    if (rows.empty()) throw CommandFailure("the rows file " + name + " holds no rows");
+    if (rows.empty()) {
+        throw CommandFailure("the rows file " + QuoteForMessage(name) + " holds no rows");
+    }
     return rows;
 }
 

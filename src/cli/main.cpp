@@ -1,8 +1,9 @@
 // kombora-cli: the core of Kombora from a terminal, for scripting and checks.
 #include <iostream>
 
-#include "io/text_encoding.h"
 #include "cli_command.h"
+#include "io/checked_read.h"
+#include "io/text_encoding.h"
 
 namespace kombora::cli {
 
@@ -21,24 +22,29 @@ AppContext& CliEnvironment::Context() {
         std::optional<std::filesystem::path> dir;
         if (!dataDir.empty()) dir = PathFromUtf8(dataDir);
         InitializeContext(*context_, MakeAppFolders(RunningProgramFolder(argv0_.c_str()), dir));
+        // An index that is not read leaves no own systems; say so, as the start window does.
+        const OwnIndexLoad& load = context_->ownIndexLoad;
+        const std::string index = QuoteForMessage(PathToUtf8(context_->folders.OwnIndexFile()));
+        if (load.readFailed) {
+            constexpr std::uintmax_t kLimit = std::uintmax_t{kOwnIndexMaxRecords} * kOwnRecordSize;
+            CheckedRead why;
+            why.refusal = load.refusal;
+            std::cerr << "kombora-cli: the own-systems index " << index
+                      << " is not read: " << RefusalReason(why, kLimit) << "\n";
+        } else if (load.trailingBytes > 0) {
+            std::cerr << "kombora-cli: the own-systems index " << index << " ends in "
+                      << load.trailingBytes << " bytes of an incomplete record; they are skipped\n";
+        }
     }
     return *context_;
 }
 
-int ParseIntArgument(const std::string& text, const std::string& name, int low, int high) {
-    std::size_t used = 0;
-    long value = 0;
-    try {
-        value = std::stol(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
+std::string TerminalText(const Notice& notice) {
+    std::string text = NoticeText(notice, 1).value_or(std::string(LookupMessage(notice.id).key));
+    for (char& c : text) {
+        if (c == '\r') c = '\n';
     }
-    if (used == 0 || used != text.size() || value < low || value > high) {
-        throw CLI::ValidationError(name, "must be a whole number from " + std::to_string(low) +
-                                             " to " + std::to_string(high) + ", not '" + text +
-                                             "'");
-    }
-    return static_cast<int>(value);
+    return text;
 }
 
 }  // namespace kombora::cli
@@ -54,6 +60,7 @@ int main(int argc, char** argv) {
                    "Use DIR as the application-data folder (own systems in DIR/OwnSystems/)")
         ->option_text("DIR");
     for (const auto& setup : RegisteredCommands()) setup(app, env);
+    RefuseEmptyValues(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -12,7 +12,7 @@
 namespace kombora::gui {
 
 void TFMain::ReadSettings() {
-    const auto ini = IniFile::Load(context_.folders.SettingsFile());
+    const auto ini = IniFile::Load(context_.folders.SettingsFile(), context_.folders.appDataFolder);
     if (!ini) return;
     // Each value goes into its control in this order, running the control's handlers; the
     // "no matter" boxes come after the sliders and choices, so their stored states remain.
@@ -37,7 +37,8 @@ void TFMain::ReadSettings() {
 
 void TFMain::WriteSettings() {
     // Entries of other programs or later versions in the file are kept.
-    IniFile ini = IniFile::Load(context_.folders.SettingsFile()).value_or(IniFile());
+    IniFile ini = IniFile::Load(context_.folders.SettingsFile(), context_.folders.appDataFolder)
+                      .value_or(IniFile());
     const PageSelection& filter = *pageSelection_;
     ini.WriteInteger("Filter", "ZP", filter.SliderValue(1));
     ini.WriteInteger("Filter", "ReiG", filter.SliderValue(2));

@@ -125,13 +125,13 @@ TEST_P(CliRowsBadFile, NamesFileAndLine) {
 INSTANTIATE_TEST_SUITE_P(
     Files, CliRowsBadFile,
     ::testing::Values(
-        BadFile{"NotANumber", "1,2\r\n1,x\r\n", "line 2: \"x\" is not a design number"},
-        BadFile{"OutOfRange", "1,5\r\n1,2\r\n", "line 1: the design number 5 lies outside 1..4"},
-        BadFile{"Repeated", "1,2\r\n3,3\r\n", "line 2: the design number 3 appears twice"},
-        BadFile{"TooLong", "1,2,3\r\n1,2\r\n", "line 1: the row has 3 numbers instead of 2"},
-        BadFile{"TooShort", "1,2\r\n1\r\n", "line 2: the row has 1 numbers instead of 2"},
-        BadFile{"TooFewRows", "1,2\r\n", "has 1 rows instead of the system's 2"},
-        BadFile{"TooManyRows", "1,2\r\n3,4\r\n1,3\r\n", "line 3: the file has more than"}),
+        BadFile{"NotANumber", "1,2\r\n1,x\r\n", "in line 2, \"x\" is not a whole number"},
+        BadFile{"OutOfRange", "1,5\r\n1,2\r\n", "in line 1, the number 5 lies outside the range"},
+        BadFile{"Repeated", "1,2\r\n3,3\r\n", "in line 2, the number 3 occurs more than once"},
+        BadFile{"TooLong", "1,2,3\r\n1,2\r\n", "line 1 holds 3 numbers instead of 2"},
+        BadFile{"TooShort", "1,2\r\n1\r\n", "line 2 holds 1 numbers instead of 2"},
+        BadFile{"TooFewRows", "1,2\r\n", "it holds only 1 rows instead of 2"},
+        BadFile{"TooManyRows", "1,2\r\n3,4\r\n1,3\r\n", "line 3 (\"1,3\") comes after"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliRows, OwnSystemWhoseFileVanished) {

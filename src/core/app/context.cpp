@@ -8,7 +8,7 @@ void InitializeContext(AppContext& context, const AppFolders& folders) {
     context.folders = folders;
     EnsureAppFolders(folders);
     context.Language = ReadStartLanguage(folders.SettingsFile());
-    context.ownIndexLoad = LoadOwnSystemIndex(folders.OwnIndexFile());
+    context.ownIndexLoad = LoadOwnSystemIndex(folders.OwnIndexFile(), folders.ownSystemsFolder);
     context.OwnSystemList = context.ownIndexLoad.systems;
     RebuildCatalogue(context);
 }

@@ -11,6 +11,9 @@
 //   general.error_report               an error that ended an operation (%1 its text)
 //   general.file_read_failed           a file could not be read (%1 file, %2 reason)
 //   general.file_write_failed          a file could not be written (%1 file, %2 reason)
+//   general.file_not_regular           a folder, device or pipe where a file belongs (%1 file)
+//   general.file_outside_folder        a file that links outside its folder (%1 file)
+//   general.file_too_large             a file above its size limit (%1 file, %2 bytes)
 // selection
 //   selection.info_guarantee           "i" beside the guarantee (help 1040)
 //   selection.info_row_count           "i" beside the forced row count (help 1040)
@@ -73,6 +76,8 @@
 //   own_systems.rows_file_out_of_range     damaged rows file (%1 file, %2 line, %3 number,
 //                                          %4 pool size)
 //   own_systems.rows_file_repeated         damaged rows file (%1 file, %2 line, %3 number)
+//   own_systems.rows_file_too_many_rows    damaged rows file: a line after the TR rows (%1
+//                                          file, %2 line, %3 TR, %4 the line)
 //   own_systems.full_system_row_count      full guarantee with the wrong row count (%1 rows,
 //                                          %2 expected)
 // update
@@ -198,6 +203,29 @@ constexpr std::array kMessages = {
            "\r\r"
            "Ich muss abbrechen.",
            "The file %1 could not be written: %2"
+           "\r\r"
+           "I have to abort."),
+    Notice(M::GeneralFileNotRegular, "general.file_not_regular", Error,
+           "%1 ist keine gewöhnliche Datei (sondern etwa ein Ordner, ein Gerät oder eine "
+           "benannte Pipe) und wird nicht gelesen."
+           "\r\r"
+           "Ich muss abbrechen.",
+           "%1 is not a regular file (but a folder, a device or a named pipe, for example) and "
+           "is not read."
+           "\r\r"
+           "I have to abort."),
+    Notice(M::GeneralFileOutsideFolder, "general.file_outside_folder", Error,
+           "Die Datei %1 verweist aus ihrem Ordner hinaus und wird nicht gelesen."
+           "\r\r"
+           "Ich muss abbrechen.",
+           "The file %1 links to a place outside its folder and is not read."
+           "\r\r"
+           "I have to abort."),
+    Notice(M::GeneralFileTooLarge, "general.file_too_large", Error,
+           "Die Datei %1 ist größer als die erlaubten %2 Bytes und wird nicht gelesen."
+           "\r\r"
+           "Ich muss abbrechen.",
+           "The file %1 is larger than the %2 bytes allowed and is not read."
            "\r\r"
            "I have to abort."),
 
@@ -583,6 +611,15 @@ constexpr std::array kMessages = {
            "Ich muss abbrechen.",
            "The file %1 containing the system series is damaged: in line %2, the number %3 "
            "occurs more than once."
+           "\r\r"
+           "I have to abort."),
+    Notice(M::OwnSystemsRowsFileTooManyRows, "own_systems.rows_file_too_many_rows", Error,
+           "Die Datei %1 mit den Systemreihen ist beschädigt: Zeile %2 (\"%4\") steht nach "
+           "den %3 Reihen des Systems."
+           "\r\r"
+           "Ich muss abbrechen.",
+           "The file %1 containing the system series is damaged: line %2 (\"%4\") comes after "
+           "the system's %3 rows."
            "\r\r"
            "I have to abort."),
     Notice(M::OwnSystemsFullSystemRowCount, "own_systems.full_system_row_count", Error,

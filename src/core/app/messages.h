@@ -43,6 +43,9 @@ enum class MessageId : uint16_t {
     GeneralErrorReport,
     GeneralFileReadFailed,
     GeneralFileWriteFailed,
+    GeneralFileNotRegular,
+    GeneralFileOutsideFolder,
+    GeneralFileTooLarge,
     // System selection
     SelectionInfoGuarantee,
     SelectionInfoRowCount,
@@ -101,6 +104,7 @@ enum class MessageId : uint16_t {
     OwnSystemsRowsFileNotANumber,
     OwnSystemsRowsFileOutOfRange,
     OwnSystemsRowsFileRepeated,
+    OwnSystemsRowsFileTooManyRows,
     OwnSystemsFullSystemRowCount,
     // Update
     UpdateNoConnectionCheck,

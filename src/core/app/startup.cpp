@@ -5,7 +5,7 @@
 namespace kombora {
 
 int32_t ReadStartLanguage(const std::filesystem::path& settingsFile) {
-    const auto ini = IniFile::Load(settingsFile);
+    const auto ini = IniFile::Load(settingsFile, settingsFile.parent_path());
     if (!ini) return 1;
     return ini->ReadInteger("Allgemein", "Sprache", 1);
 }

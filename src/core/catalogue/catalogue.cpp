@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <system_error>
 
-#include "io/text_encoding.h"
 #include "catalogue/binomial.h"
 #include "catalogue/builtin_designs.h"
 #include "catalogue/own_index.h"
+#include "io/text_encoding.h"
 #include "rows/number_set.h"
 
 namespace kombora {
@@ -53,9 +53,10 @@ int32_t Catalogue::Build(const std::vector<TEigSysteme>& ownSystems,
         const TEigSysteme& own = ownSystems[i];
         std::error_code ec;
         // A name that points outside the own-systems folder counts as a missing rows file.
-        const bool exists =
-            IsPlainFileName(own.fn) &&
-            std::filesystem::is_regular_file(ownSystemsFolder / PathFromUtf8(own.fn), ec);
+        // Whatever else stands under the name keeps its entry: the rows reader refuses it
+        // with a message naming the file when the system is used.
+        const bool exists = IsPlainFileName(own.fn) &&
+                            std::filesystem::exists(ownSystemsFolder / PathFromUtf8(own.fn), ec);
         if (!exists) {
             ++missingRowsFiles_;
             continue;

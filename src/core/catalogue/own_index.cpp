@@ -1,33 +1,35 @@
 #include "catalogue/own_index.h"
 
-#include <fstream>
-#include <system_error>
+#include <cstring>
 
 #include "io/atomic_file.h"
 
 namespace kombora {
 
-OwnIndexLoad LoadOwnSystemIndex(const std::filesystem::path& indexFile) {
+OwnIndexLoad ParseOwnSystemIndex(std::string_view bytes) {
     OwnIndexLoad result;
-    std::error_code ec;
-    if (!std::filesystem::exists(indexFile, ec)) return result;
     result.fileExists = true;
-    std::ifstream in(indexFile, std::ios::binary);
-    if (!in) {
-        result.readFailed = true;
-        return result;
+    const std::size_t count = bytes.size() / kOwnRecordSize;
+    result.systems.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        OwnRecordBytes record;
+        std::memcpy(record.data(), bytes.data() + i * kOwnRecordSize, kOwnRecordSize);
+        result.systems.push_back(DecodeOwnRecord(record));
     }
-    OwnRecordBytes record{};
-    while (true) {
-        in.read(reinterpret_cast<char*>(record.data()), kOwnRecordSize);
-        const auto got = static_cast<std::size_t>(in.gcount());
-        if (got == kOwnRecordSize) {
-            result.systems.push_back(DecodeOwnRecord(record));
-            continue;
-        }
-        result.trailingBytes = got;
-        if (in.bad()) result.readFailed = true;
-        break;
+    result.trailingBytes = bytes.size() % kOwnRecordSize;
+    return result;
+}
+
+OwnIndexLoad LoadOwnSystemIndex(const std::filesystem::path& indexFile,
+                                const std::filesystem::path& folder) {
+    constexpr std::uintmax_t kLimit = std::uintmax_t{kOwnIndexMaxRecords} * kOwnRecordSize;
+    const CheckedRead file = ReadCheckedFile(indexFile, kLimit, folder);
+    if (file) return ParseOwnSystemIndex(file.data);
+    OwnIndexLoad result;
+    result.refusal = file.refusal;
+    if (file.refusal != ReadRefusal::Missing) {
+        result.fileExists = true;
+        result.readFailed = true;
     }
     return result;
 }

@@ -3,10 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
-#include "io/text_encoding.h"
 #include "catalogue/builtin_rows.h"
 #include "catalogue/own_index.h"
 #include "evaluation/draws.h"
+#include "io/text_encoding.h"
+#include "own/own_rows_file.h"
 
 namespace kombora {
 
@@ -20,11 +21,11 @@ bool LoadOwnSystemRows(AppContext& context, int32_t ownIndex) {
         return false;
     }
     const TEigSysteme& record = context.OwnSystemList[static_cast<std::size_t>(ownIndex)];
-    if (!IsPlainFileName(record.fn)) return false;
-    const std::filesystem::path file = context.folders.ownSystemsFolder / PathFromUtf8(record.fn);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) return false;
-    context.rows.OwnSystemRows = ReadOwnSystemRows(file, record, record.fn);
+    OwnRowsRead read = ReadOwnRowsFile(context.folders.ownSystemsFolder, record.fn,
+                                       TSysteme{record.RG, record.WZ, record.GA, record.TR});
+    if (read.status == OwnRowsRead::Status::Missing) return false;
+    if (!read.ok()) throw RowsFileError(MessageProblem{read.problem->id, read.problem->args});
+    context.rows.OwnSystemRows = std::move(read.rows);
     return true;
 }
 
@@ -37,7 +38,9 @@ SystemTestPlan PlanSystemTest(AppContext& context, int32_t index, int32_t tipSiz
     }
     const TSysteme& entry = context.catalogue[index];
     plan.entry = entry;
-    plan.fullSystem = entry.GA >= entry.RG;
+    // Own systems are always tested from their rows: a record is no proof that its rows file
+    // holds every combination.
+    plan.fullSystem = !context.catalogue.IsOwn(index) && entry.GA >= entry.RG;
     plan.lastHitCount = entry.RG;
     plan.firstHitCount = FirstHitCount(entry.WZ, tipSize, context.LargestNumber);
     plan.calculationCount = CalculationCount(entry.TR, entry.WZ, entry.RG, plan.firstHitCount);
@@ -52,7 +55,8 @@ SystemTestPlan PlanSystemTest(AppContext& context, int32_t index, int32_t tipSiz
         const std::string& fileName = context.OwnSystemList[static_cast<std::size_t>(own)].fn;
         try {
             if (!LoadOwnSystemRows(context, own)) {
-                plan.problem = MessageProblem{MessageId::TestRowsFileNotFound, {fileName}};
+                plan.problem =
+                    MessageProblem{MessageId::TestRowsFileNotFound, {QuoteForMessage(fileName)}};
                 return plan;
             }
         } catch (const RowsFileError& e) {

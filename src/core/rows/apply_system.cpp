@@ -1,14 +1,10 @@
 #include "rows/apply_system.h"
 
-#include <charconv>
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
-#include "io/text_encoding.h"
 #include "catalogue/binomial.h"
 #include "catalogue/builtin_rows.h"
 #include "catalogue/own_index.h"
+#include "io/text_encoding.h"
+#include "own/own_rows_file.h"
 
 namespace kombora {
 namespace {
@@ -17,31 +13,6 @@ constexpr int kNumberLimit = 100;
 
 Notice Failure(MessageId id, std::vector<std::string> args = {}) {
     return Notice{id, std::move(args)};
-}
-
-std::string_view TrimSpaces(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-// Lines of a text, split at CR LF, LF or CR, each with its number in the file (from 1).
-std::vector<std::pair<int, std::string_view>> SplitLines(std::string_view text) {
-    std::vector<std::pair<int, std::string_view>> lines;
-    int number = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        lines.emplace_back(++number, text.substr(start, end - start));
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
-            text[end + 1] == '\n') {
-            ++end;
-        }
-        start = end + 1;
-    }
-    return lines;
 }
 
 // Every index combination i1 < ... < ik of 0..n-1, in lexicographic order, at most `limit`.
@@ -64,17 +35,11 @@ void ForEachCombination(int n, int k, std::size_t limit, Visit visit) {
     }
 }
 
-bool IsFullCombinationCount(const TSysteme& entry) {
-    return Binomial(entry.WZ, entry.RG) == static_cast<int64_t>(entry.TR);
-}
-
 }  // namespace
 
 EntryKind KindOfEntry(const Catalogue& catalogue, int32_t index) {
-    const TSysteme& entry = catalogue.at(index);
-    const bool own = index >= catalogue.BaseSystemCount();
-    if (entry.GA == entry.RG && (!own || IsFullCombinationCount(entry))) return EntryKind::Full;
-    return own ? EntryKind::Own : EntryKind::Builtin;
+    if (catalogue.IsOwn(index)) return EntryKind::Own;
+    return catalogue.at(index).GA == catalogue.at(index).RG ? EntryKind::Full : EntryKind::Builtin;
 }
 
 std::string CollapseSpaces(std::string_view text) {
@@ -84,83 +49,6 @@ std::string CollapseSpaces(std::string_view text) {
         if (text[i] == ' ' && i > 0 && text[i - 1] == ' ') continue;
         result += text[i];
     }
-    return result;
-}
-
-OwnRowsFile ReadOwnSystemRowsFile(const std::filesystem::path& file, const TSysteme& entry) {
-    OwnRowsFile result;
-    const std::string name = PathToUtf8(file);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) {
-        result.error = Failure(MessageId::FormingRowsFileMissing);
-        return result;
-    }
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof()) {
-        result.error = Failure(MessageId::GeneralFileReadFailed, {name, "read error"});
-        return result;
-    }
-    const std::string text = CollapseSpaces(bytes);
-    const int rowCount = entry.TR;
-    const int rowSize = entry.RG;
-    std::vector<std::vector<int32_t>> rows;
-    for (const auto& [lineNumber, rawLine] : SplitLines(text)) {
-        if (static_cast<int>(rows.size()) >= rowCount) break;
-        const std::string_view line = TrimSpaces(rawLine);
-        // Empty lines, and lines of an empty quoted cell, carry no row.
-        if (line.empty() || line == "\"\"") continue;
-        std::vector<std::string_view> fields;
-        std::size_t start = 0;
-        for (;;) {
-            const std::size_t comma = line.find(',', start);
-            fields.push_back(TrimSpaces(line.substr(start, comma - start)));
-            if (comma == std::string_view::npos) break;
-            start = comma + 1;
-        }
-        const std::string where = std::to_string(lineNumber);
-        if (static_cast<int>(fields.size()) != rowSize) {
-            result.error =
-                Failure(MessageId::OwnSystemsRowsFileWrongCount,
-                        {name, where, std::to_string(fields.size()), std::to_string(rowSize)});
-            return result;
-        }
-        std::vector<int32_t> row;
-        NumberSet seen;
-        for (std::string_view field : fields) {
-            std::string_view digits = field;
-            if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-            long long value = 0;
-            const auto [end, error] =
-                std::from_chars(digits.data(), digits.data() + digits.size(), value);
-            const bool whole = !digits.empty() && end == digits.data() + digits.size();
-            if (!whole || (error != std::errc() && error != std::errc::result_out_of_range)) {
-                result.error = Failure(MessageId::OwnSystemsRowsFileNotANumber,
-                                       {name, where, std::string(field)});
-                return result;
-            }
-            if (error == std::errc::result_out_of_range || value < 1 || value > entry.WZ) {
-                result.error = Failure(MessageId::OwnSystemsRowsFileOutOfRange,
-                                       {name, where, std::string(field), std::to_string(entry.WZ)});
-                return result;
-            }
-            const int d = static_cast<int>(value);
-            if (seen.Contains(d)) {
-                result.error = Failure(MessageId::OwnSystemsRowsFileRepeated,
-                                       {name, where, std::to_string(d)});
-                return result;
-            }
-            seen.Add(d);
-            row.push_back(d);
-        }
-        rows.push_back(std::move(row));
-    }
-    if (static_cast<int>(rows.size()) < rowCount) {
-        result.error = Failure(MessageId::OwnSystemsRowsFileTooFewRows,
-                               {name, std::to_string(rows.size()), std::to_string(rowCount)});
-        return result;
-    }
-    result.rows = std::move(rows);
     return result;
 }
 
@@ -248,16 +136,14 @@ FormingResult SystemAnwenden(AppContext& context, bool formingMode) {
         const auto own = catalogue.OwnSystemIndex(index);
         const bool known =
             own && *own >= 0 && *own < static_cast<int32_t>(context.OwnSystemList.size());
-        const std::string fn =
-            known ? context.OwnSystemList[static_cast<std::size_t>(*own)].fn : "";
-        if (!known || !IsPlainFileName(fn)) {
-            result.message = Failure(MessageId::FormingRowsFileMissing);
-            return result;
+        OwnRowsRead file;
+        if (known) {
+            const std::string& fn = context.OwnSystemList[static_cast<std::size_t>(*own)].fn;
+            file = ReadOwnRowsFile(context.folders.ownSystemsFolder, fn, entry);
         }
-        OwnRowsFile file =
-            ReadOwnSystemRowsFile(context.folders.ownSystemsFolder / PathFromUtf8(fn), entry);
-        if (file.error) {
-            result.message = std::move(file.error);
+        if (!file.ok()) {
+            result.message =
+                file.problem ? std::move(file.problem) : Failure(MessageId::FormingRowsFileMissing);
             return result;
         }
         ownRows = std::move(file.rows);

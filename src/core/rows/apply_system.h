@@ -19,22 +19,13 @@ enum class EntryKind {
     Own,      // the own system's rows file
 };
 
-// Full when the guarantee equals the row size; built-in below BaseSystemCount; own otherwise.
-// An own system with GA == RG whose row count is not that of all combinations is read from
-// its rows file.
+// Own for every own system: an own system is always formed from its rows file, whatever its
+// record says about the guarantee (a record is no proof that the file holds all
+// combinations). Otherwise full when the guarantee equals the row size, built-in else.
 EntryKind KindOfEntry(const Catalogue& catalogue, int32_t index);
 
 // Copies a text and drops every space that follows a space.
 std::string CollapseSpaces(std::string_view text);
-
-// The design rows of an own system's rows file, checked against its entry: at least TR
-// usable lines, each of exactly RG different design numbers 1..WZ. `error` names the file
-// and the line when the file is missing, unreadable or damaged; `rows` is then empty.
-struct OwnRowsFile {
-    std::vector<std::vector<int32_t>> rows;  // the first TR usable lines, field by field
-    std::optional<Notice> error;
-};
-OwnRowsFile ReadOwnSystemRowsFile(const std::filesystem::path& file, const TSysteme& entry);
 
 // The entry check of forming: the changing numbers match the pool size and the bank numbers
 // the tip-row size minus the row size. nullopt when it passes.

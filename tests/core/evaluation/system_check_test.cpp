@@ -94,8 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Table, DamagedRowsFile,
                                                       {"ESY1.csv", "3", ""}},
                                            DamageCase{"beyond 32 bits",
                                                       "1,2,3\n1,4,99999999999\n2,4,6\n",
-                                                      MessageId::OwnSystemsRowsFileNotANumber,
-                                                      {"ESY1.csv", "2", "99999999999"}},
+                                                      MessageId::OwnSystemsRowsFileOutOfRange,
+                                                      {"ESY1.csv", "2", "99999999999", "6"}},
                                            DamageCase{"outside the pool",
                                                       "1,2,3\n1,4,7\n2,4,6\n",
                                                       MessageId::OwnSystemsRowsFileOutOfRange,
@@ -167,6 +167,21 @@ TEST_F(OwnSystemFixture, FullSystemsNeedNoRowsAndStartAtTwo) {
     const EvaluationResult result = RunSystemTest(plan);
     EXPECT_EQ(result.tally(2, 2), 21);
     EXPECT_EQ(result.tally(3, 3), 35);
+}
+
+TEST_F(OwnSystemFixture, OwnSystemClaimingFullGuaranteeIsTestedFromItsRows) {
+    // The record (RG 3, WZ 6, GA 3, TR 4) claims the full guarantee; its rows do not give it.
+    Build("1,2,3\n1,4,5\n2,4,6\n3,5,6\n", {3, 6, 3, 4, 45000.5, "ESY1.csv"});
+    SystemTestPlan plan = PlanSystemTest(context_, OwnEntry(), 3);
+    ASSERT_FALSE(plan.problem.has_value());
+    EXPECT_FALSE(plan.fullSystem);
+    EXPECT_EQ(plan.rowSets.size(), 4u);
+    EXPECT_LT(RunSystemTest(plan).tally(3, 3), 20);
+    // With a rows file that holds no rows the test is refused, never shown as full.
+    dir_.Write("data/OwnSystems/ESY1.csv", "garbage");
+    plan = PlanSystemTest(context_, OwnEntry(), 3);
+    ASSERT_TRUE(plan.problem.has_value());
+    EXPECT_EQ(plan.problem->id, MessageId::OwnSystemsRowsFileNotANumber);
 }
 
 TEST_F(OwnSystemFixture, NoSystemIsRefused) {

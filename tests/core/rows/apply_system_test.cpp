@@ -139,23 +139,26 @@ TEST_F(FormingTest, OwnRowWithBankNumbersComesOutAscending) {
 }
 
 TEST_F(FormingTest, OwnRowsFileToleratesBlankLinesSpacesAndQuotedEmptyLines) {
-    const int32_t index = AddOwn(2, 3, 1, 2, "\r\n1,  2\n   \n\"\"\r\n 2 , 3 \r\nnot a row\r\n");
+    const int32_t index = AddOwn(2, 3, 1, 2, "\r\n1,  2\n   \n\"\"\r\n 2 , 3 \r\n\r\n");
     Choose(index, 2, {4, 5, 6});
     ASSERT_TRUE(SystemAnwenden(context, true).ok);
     EXPECT_EQ(context.rows.TipRows, (Rows{{4, 5}, {5, 6}}));
 }
 
-TEST_F(FormingTest, OwnFullSystemIsGeneratedOrReadByItsRowCount) {
-    // Guarantee equal to the row size with all C(4,2) rows: generated, file not needed.
-    const int32_t full = AddOwn(2, 4, 2, 6, "");
+TEST_F(FormingTest, OwnSystemIsFormedFromItsRowsWhateverItsRecordClaims) {
+    // A guarantee equal to the row size and all C(4,2) rows in the record: the rows still
+    // come from the file, in the file's order.
+    const int32_t full = AddOwn(2, 4, 2, 6, "3,4\r\n1,2\r\n1,3\r\n1,4\r\n2,3\r\n2,4\r\n");
+    EXPECT_EQ(KindOfEntry(context.catalogue, full), EntryKind::Own);
     Choose(full, 2, {1, 2, 3, 4});
     ASSERT_TRUE(SystemAnwenden(context, true).ok);
-    EXPECT_EQ(context.rows.TipRows.size(), 6u);
-    // The same guarantee with fewer rows than all combinations: read from the rows file.
-    const int32_t partial = AddOwn(2, 4, 2, 2, "1,2\r\n3,4\r\n");
-    Choose(partial, 2, {1, 2, 3, 4});
-    ASSERT_TRUE(SystemAnwenden(context, true).ok);
-    EXPECT_EQ(context.rows.TipRows, (Rows{{1, 2}, {3, 4}}));
+    EXPECT_EQ(context.rows.TipRows, (Rows{{3, 4}, {1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}}));
+    // The same record with a damaged file is refused, not generated.
+    const int32_t damaged = AddOwn(2, 4, 2, 6, "garbage");
+    Choose(damaged, 2, {1, 2, 3, 4});
+    const FormingResult result = SystemAnwenden(context, true);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message->id, MessageId::OwnSystemsRowsFileNotANumber);
 }
 
 TEST_F(FormingTest, StatisticsModeCountsWithoutGridRows) {
