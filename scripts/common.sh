@@ -10,6 +10,7 @@ KOMBORA_PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
     libxlsxwriter-dev libzip-dev libpugixml-dev libfreexl-dev
+    clang libclang-rt-dev
 )
 
 kombora_install_packages() {
