@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "io/text_encoding.h"
 #include "own/own_rows_file.h"
 
 using namespace kombora;
@@ -39,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         Check(read.status == OwnRowsRead::Status::Refused);
         Check(read.problem.has_value() && read.rows.empty());
         for (const std::string& arg : read.problem->args) {
-            Check(arg.size() <= 4 * 64);
+            // At most kQuoteMaxChars characters, each at most 8 bytes as an escape, and "...".
+            Check(arg.size() <= 8 * kQuoteMaxChars + 3);
             for (const char c : arg) {
                 const auto b = static_cast<unsigned char>(c);
                 Check(b >= 0x20 && b != 0x7F);
