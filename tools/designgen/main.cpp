@@ -2,8 +2,10 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
 #include <iterator>
 #include <map>
@@ -14,12 +16,13 @@
 #include <thread>
 #include <vector>
 
-#include "io/atomic_file.h"
 #include "catalogue/builtin_guarantees.h"
 #include "catalogue/builtin_rows.h"
 #include "catalogue/builtin_table.h"
 #include "catalogue/design_report.h"
 #include "construct.h"
+#include "io/atomic_file.h"
+#include "local_search.h"
 #include "search.h"
 #include "store.h"
 
@@ -42,9 +45,17 @@ Usage:
       --force): fixed rows, known constructions, annealing at the table's row count, greedy.
   designgen improve [--data DIR] [--entries LIST] [--moves N] [--seconds S] [--threads N]
                     [--seed S] [--rounds R] [--above]
-      Tries to drop rows from the listed entries by annealing from their current design;
-      writes every smaller valid design at once. --above takes only the entries with more rows
-      than the table. --rounds repeats over the list with new seeds (0 = until stopped).
+      Tries to drop rows from the listed entries, starting from their current design, and
+      writes every smaller valid design at once. Plain covering designs go one row fewer at a
+      time by a local search at a fixed row count (tabu search; annealing every third round),
+      the others by annealing. --seconds is the time per entry and round (default: 60 s in the
+      first round, doubled each round up to 20 minutes). --above takes only the entries with
+      more rows than the table and stops each at the table's count. --rounds repeats over the
+      list with new seeds (0 = until stopped).
+  designgen search V K T --rows B [--method anneal|tabu] [--seconds S] [--seed S]
+                   [--tenure N] [--restart N] [--t0 X] [--end X] [--step X] [--from FILE]
+      One fixed-size local search for a C(V,K,T) with B rows; prints the rows when found and
+      the least number of uncovered T-sets reached on standard error.
   designgen construct [--data DIR] [--entries LIST]
       Tries the constructions for the listed entries: projective and affine planes, inversive
       planes, the Witt design S(3,6,22), the Hermitian unital, lines and planes of projective
@@ -429,6 +440,59 @@ void ConstructEntry(Workbench& wb, int i) {
                 {"combined " + name(v - 1, k, t) + " and " + name(v - 1, k - 1, t - 1), rows});
         }
     }
+    // Split the numbers into v1 + v2 and the rows into k1 + k2: a t-set has i numbers in the
+    // first part and t - i in the second, so joining every row of a C(v1, k1, i) with every
+    // row of a C(v2, k2, t - i), for i = 0..t, covers it.
+    auto smallDesign = [&](int n, int kk, int tt) -> std::optional<std::vector<Mask>> {
+        if (tt == 0 || kk >= n) return std::vector<Mask>{FullMask(std::min(kk, n))};
+        if (tt > kk) return std::nullopt;
+        if (tt == 1) return PointCover(n, kk);
+        if (kk == tt) {
+            if (Binom()(n, kk) > 4000) return std::nullopt;
+            return AllSubsets(n, kk);
+        }
+        if (auto d = entryWith(n, kk, tt)) return d->rows;
+        return std::nullopt;
+    };
+    {
+        std::vector<Mask> bestSplit;
+        std::string bestName;
+        for (int v1 = 1; v1 <= v / 2; ++v1) {
+            const int v2 = v - v1;
+            for (int k1 = 0; k1 <= std::min(k, v1); ++k1) {
+                const int k2 = k - k1;
+                if (k2 > v2) continue;
+                std::vector<Mask> rows;
+                bool ok = true;
+                for (int part = 0; part <= t && ok; ++part) {
+                    if (part > v1 || t - part > v2) continue;  // no t-set splits this way
+                    auto a = smallDesign(v1, k1, part);
+                    auto b = smallDesign(v2, k2, t - part);
+                    if (!a || !b || a->size() * b->size() > 4000) {
+                        ok = false;
+                        break;
+                    }
+                    for (Mask x : *a) {
+                        for (Mask y : *b) rows.push_back(x | (y << v1));
+                    }
+                }
+                if (!ok) continue;
+                // Rows short of k numbers (a part smaller than its share) are filled up.
+                for (Mask& r : rows) {
+                    for (int p = 0; p < v && Popcount(r) < k; ++p) r |= Mask{1} << p;
+                }
+                std::sort(rows.begin(), rows.end());
+                rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+                if (bestSplit.empty() || rows.size() < bestSplit.size()) {
+                    bestSplit = rows;
+                    bestName = "combined over the split " + std::to_string(v1) + " + " +
+                               std::to_string(v2) + " numbers, rows of " + std::to_string(k1) +
+                               " + " + std::to_string(k2);
+                }
+            }
+        }
+        if (!bestSplit.empty()) candidates.push_back({bestName, bestSplit});
+    }
     const auto current = wb.Load(i);
     std::size_t best = current ? current->rows.size() : SIZE_MAX;
     const Problem problem = EntryProblem(i);
@@ -473,21 +537,95 @@ void CyclicEntry(Workbench& wb, int i, int64_t moves, uint64_t seed) {
     }
 }
 
+// Entry 391 is made of two parts (see InitEntry): the rows on 1..22 stay, the rows on 23..49
+// (every 4 numbers share 3 with a row) are annealed to fewer.
+void ImproveLotto391(Workbench& wb, const DesignFile& current, int64_t moves, double seconds,
+                     uint64_t seed, const std::atomic<bool>& stop) {
+    const Mask second = FullMask(49) & ~FullMask(22);
+    std::vector<Mask> first, part;
+    for (Mask r : current.rows) {
+        if ((r & second) == 0) {
+            first.push_back(r);
+        } else if ((r & ~second) == 0) {
+            part.push_back(r >> 22);
+        } else {
+            return;  // not the two-part design this search knows
+        }
+    }
+    const Problem problem{27, 6, {{4, 3}}};
+    if (!IsValid(problem, part)) return;
+    SearchOptions o;
+    o.seed = seed ^ 391;
+    o.maxMoves = std::max<int64_t>(moves, 1) * 50;
+    o.maxSeconds = seconds;
+    o.minBlocks = 1;
+    o.stop = &stop;
+    AnnealAndShrink(problem, part, o, [&](const std::vector<Mask>& rows) {
+        std::vector<Mask> all = first;
+        for (Mask r : rows) all.push_back(r << 22);
+        wb.Offer(391, all,
+                 "split 22 + 27: Witt design S(3,6,22) on 1..22, every 4 of 23..49 share 3 with "
+                 "a row (" +
+                     std::to_string(rows.size()) + " rows, annealing)",
+                 false);
+    });
+}
+
+// True when the entry's only guarantee is to cover every GA-set: a plain covering design.
+bool IsPlainCovering(int i) {
+    const auto g = kombora::BuiltinGuarantees(i);
+    return !IsFixedEntry(i) && g.size() == 1 && g[0].drawn == g[0].matches && g[0].matches >= 2;
+}
+
+// Lowers the rows of entry i for `seconds`: plain coverings by the fixed-size local search one
+// row fewer at a time (tabu or annealing by the round), the others by annealing.
 void ImproveEntry(Workbench& wb, int i, int64_t moves, double seconds, uint64_t seed,
-                  const std::atomic<bool>& stop, double scale) {
-    if (IsFixedEntry(i) || i == 391) return;
+                  const std::atomic<bool>& stop, int round, bool above) {
+    if (IsFixedEntry(i)) return;
     const auto current = wb.Load(i);
     if (!current) return;
+    if (i == 391) {
+        ImproveLotto391(wb, *current, moves, seconds, seed, stop);
+        return;
+    }
     const Problem problem = EntryProblem(i);
     const int bound = LowerBound(problem);
-    if (static_cast<int>(current->rows.size()) <= bound) return;
+    const int floor = above ? std::max(bound, static_cast<int>(Table(i).TR)) : bound;
+    if (static_cast<int>(current->rows.size()) <= floor) return;
+    const uint64_t entrySeed = seed ^ (static_cast<uint64_t>(i) * 0x9E3779B97F4A7C15ULL);
+    if (IsPlainCovering(i)) {
+        const int v = Table(i).WZ, k = Table(i).RG, t = Table(i).GA;
+        LocalSearchOptions o;
+        o.seed = entrySeed;
+        o.maxSeconds = seconds;
+        o.stop = &stop;
+        // Tabu search serves every kind of entry best; every third round anneals instead.
+        o.method = round % 3 == 2 ? LocalMethod::kAnneal : LocalMethod::kTabu;
+        o.tenure = t == 2 || (t == 3 && k <= 6) ? 3 : (t == 3 ? 15 : 10);
+        const char* name = o.method == LocalMethod::kTabu ? "tabu search" : "annealing";
+        std::string method = current->method;
+        const std::string suffix = std::string(", improved by local search");
+        if (method.find(suffix) == std::string::npos) method += suffix;
+        Descend(
+            v, k, t, current->rows, floor, o,
+            [&](const std::vector<Mask>& rows) { wb.Offer(i, rows, method, false); },
+            [&](int rows, bool ok, int64_t cost, double secs) {
+                if (ok) return;
+                Log("entry " + std::to_string(i) + ": " + name + " at " + std::to_string(rows) +
+                    " rows (table " + std::to_string(Table(i).TR) + "): least uncovered " +
+                    std::to_string(cost) + " after " + std::to_string(static_cast<int>(secs)) +
+                    " s");
+            });
+        return;
+    }
     SearchOptions o;
-    o.seed = seed ^ (static_cast<uint64_t>(i) * 0x9E3779B97F4A7C15ULL);
+    o.seed = entrySeed;
     o.maxMoves = moves;
     o.maxSeconds = seconds;
-    o.minBlocks = bound;
+    o.minBlocks = floor;
     o.stop = &stop;
-    o.t0 = StartTemperature(problem, scale);
+    static const double kScales[] = {1.0, 2.0, 0.5};
+    o.t0 = StartTemperature(problem, kScales[round % 3]);
     o.t1 = o.t0 / 15.0;
     std::string method = current->method;
     if (method.find("annealing") == std::string::npos) method += ", improved by annealing";
@@ -649,6 +787,68 @@ int CommandMake(const Args& a) {
     return 0;
 }
 
+// Fixed-size local search for one C(v, k, t), for measuring methods and settings.
+int CommandSearch(const Args& a) {
+    if (a.positional.size() != 3) throw std::runtime_error("search needs V K T");
+    const int v = static_cast<int>(ToInt(a.positional[0], "V"));
+    const int k = static_cast<int>(ToInt(a.positional[1], "K"));
+    const int t = static_cast<int>(ToInt(a.positional[2], "T"));
+    if (v < 2 || v > 64 || k < 1 || k > v || t < 2 || t > k)
+        throw std::runtime_error("need 2 <= T <= K <= V <= 64");
+    if (!a.options.count("--rows")) throw std::runtime_error("search needs --rows B");
+    const int rows = static_cast<int>(ToInt(a.options.at("--rows"), "--rows"));
+    LocalSearchOptions o;
+    o.method = PreferredMethod(v, k, t);
+    if (a.options.count("--method")) {
+        const std::string m = a.options.at("--method");
+        if (m == "anneal")
+            o.method = LocalMethod::kAnneal;
+        else if (m == "tabu")
+            o.method = LocalMethod::kTabu;
+        else
+            throw std::runtime_error("--method: anneal or tabu");
+    }
+    if (a.options.count("--seed"))
+        o.seed = static_cast<uint64_t>(ToInt(a.options.at("--seed"), "--seed"));
+    o.maxSeconds = a.options.count("--seconds")
+                       ? static_cast<double>(ToInt(a.options.at("--seconds"), "--seconds"))
+                       : 60.0;
+    if (a.options.count("--tenure"))
+        o.tenure = static_cast<int>(ToInt(a.options.at("--tenure"), "--tenure"));
+    if (a.options.count("--restart"))
+        o.restartAfter = ToInt(a.options.at("--restart"), "--restart");
+    if (a.options.count("--t0")) o.startTemperature = std::stod(a.options.at("--t0"));
+    if (a.options.count("--end")) o.endRatio = std::stod(a.options.at("--end"));
+    if (a.options.count("--step")) o.stepFactor = std::stod(a.options.at("--step"));
+    std::vector<Mask> start;
+    if (a.options.count("--from")) {
+        std::string text, error;
+        if (!kombora::ReadWholeFile(a.options.at("--from"), text, &error))
+            throw std::runtime_error(a.options.at("--from") + ": cannot be read");
+        auto r = ParseBlocks(text, v, k, &error);
+        if (!r) throw std::runtime_error(a.options.at("--from") + ": " + error);
+        start = *r;
+    }
+    const auto began = std::chrono::steady_clock::now();
+    const std::clock_t cpuBegan = std::clock();
+    const auto res = SearchFixedSize(v, k, t, rows, start, o);
+    const double cpu = static_cast<double>(std::clock() - cpuBegan) / CLOCKS_PER_SEC;
+    const double secs =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    std::cerr << (res.rows.empty() ? "not found" : "found") << " C(" << v << "," << k << "," << t
+              << ") with " << rows << " rows: least uncovered " << res.bestCost << ", " << res.moves
+              << " moves, " << res.restarts << " restarts, " << secs << " s (" << cpu
+              << " s CPU)\n";
+    if (res.rows.empty()) return 1;
+    Problem p{v, k, {{t, t}}};
+    if (!IsValid(p, res.rows)) {
+        std::cerr << "internal error: the rows found do not cover\n";
+        return 1;
+    }
+    for (Mask r : Canonical(res.rows)) std::cout << FormatRow(r) << "\n";
+    return 0;
+}
+
 int CommandImport(const Args& a, Workbench& wb) {
     if (a.positional.size() != 1) throw std::runtime_error("import needs ENTRY");
     const int i = static_cast<int>(ToInt(a.positional[0], "ENTRY"));
@@ -695,6 +895,7 @@ int Main(int argc, char** argv) {
     Workbench wb(dir);
 
     if (command == "make") return CommandMake(a);
+    if (command == "search") return CommandSearch(a);
     if (command == "verify") return CommandVerify(a, dir, list);
     if (command == "status") return CommandStatus(dir, list);
     if (command == "doc") {
@@ -725,10 +926,11 @@ int Main(int argc, char** argv) {
         return 0;
     }
     if (command == "improve") {
-        const double seconds =
-            a.options.count("--seconds")
-                ? static_cast<double>(ToInt(a.options.at("--seconds"), "--seconds"))
-                : 1e9;
+        // Without --seconds each round gives every entry twice the time of the round before:
+        // 60 s, 120 s, ... up to 20 minutes.
+        const bool fixedSeconds = a.options.count("--seconds") > 0;
+        const double givenSeconds =
+            fixedSeconds ? static_cast<double>(ToInt(a.options.at("--seconds"), "--seconds")) : 0.0;
         const int rounds = a.options.count("--rounds")
                                ? static_cast<int>(ToInt(a.options.at("--rounds"), "--rounds"))
                                : 1;
@@ -754,9 +956,12 @@ int Main(int argc, char** argv) {
             todo.clear();
             for (const auto& [g, i] : order) todo.push_back(i);
             const uint64_t roundSeed = seed + static_cast<uint64_t>(round) * 1000003ULL;
+            const double seconds = fixedSeconds
+                                       ? givenSeconds
+                                       : std::min(1200.0, 60.0 * std::pow(2.0, std::min(round, 5)));
+            const bool above = a.flags.count("--above") > 0;
             RunParallel(todo, threads, [&](int i) {
-                static const double kScales[] = {1.0, 2.0, 0.5};
-                ImproveEntry(wb, i, moves, seconds, roundSeed, stop, kScales[round % 3]);
+                ImproveEntry(wb, i, moves, seconds, roundSeed, stop, round, above);
             });
             Log("round " + std::to_string(round + 1) + " done");
         }
