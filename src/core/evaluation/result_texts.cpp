@@ -5,8 +5,29 @@
 namespace kombora {
 
 std::string PercentText(int64_t total, int64_t count, const NumberLocale& locale) {
-    if (total <= 0) return FormatFixed2(0.0, locale);
-    return FormatFixed2(static_cast<double>(count) / static_cast<double>(total) * 100.0, locale);
+    if (total <= 0) return "0" + locale.decimalSeparator + "00";
+    // Long division of the exact fraction |count| / total in whole numbers: the quotient in
+    // hundredths of a percent is whole * 10000 plus four more digits, then the remainder
+    // rounds half up. A binary double would turn 9 / 160 (5.625 %) into 5.6249... and show
+    // "5.62"; the remainder stays below total, so rem * 10 cannot overflow.
+    const bool negative = count < 0;
+    const auto den = static_cast<uint64_t>(total);
+    const uint64_t num =
+        negative ? uint64_t{0} - static_cast<uint64_t>(count) : static_cast<uint64_t>(count);
+    uint64_t hundredths = num / den * 10000;
+    uint64_t rem = num % den;
+    for (uint64_t place = 1000; place >= 1; place /= 10) {
+        rem *= 10;
+        hundredths += rem / den * place;
+        rem %= den;
+    }
+    if (rem >= den - rem) ++hundredths;
+    std::string text = negative && hundredths > 0 ? "-" : "";
+    const uint64_t cents = hundredths % 100;
+    text += std::to_string(hundredths / 100) + locale.decimalSeparator;
+    text += static_cast<char>('0' + cents / 10);
+    text += static_cast<char>('0' + cents % 10);
+    return text;
 }
 
 HitCountRowTexts HitCountTexts(const EvaluationResult& result, int k, const NumberLocale& locale) {

@@ -9,8 +9,9 @@
 
 namespace kombora {
 
-// count / total * 100 in the pattern "0.00" with the locale's decimal separator; "0.00" when
-// total is not positive.
+// count / total * 100 in the pattern "0.00" with the locale's decimal separator, computed from
+// the exact fraction and rounded half up (9 of 160 reads "5.63"); "0.00" when total is not
+// positive.
 std::string PercentText(int64_t total, int64_t count, const NumberLocale& locale);
 
 // The result grid of a test: hit count k owns grid row 2k-3 (counts) and 2k-2

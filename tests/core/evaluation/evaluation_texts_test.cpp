@@ -80,7 +80,16 @@ INSTANTIATE_TEST_SUITE_P(
                       PercentCase{15, 9, false, "60.00"}, PercentCase{3, 2, false, "66.67"},
                       // A total beyond 32 bits is not cut down.
                       PercentCase{17310309456440, 8655154728220, false, "50.00"},
-                      PercentCase{0, 0, false, "0.00"}));
+                      PercentCase{0, 0, false, "0.00"},
+                      // Halves round up, taken from the exact fraction, not from a double.
+                      PercentCase{160, 9, false, "5.63"}, PercentCase{160, 9, true, "5,63"},
+                      PercentCase{800, 1, false, "0.13"}, PercentCase{16000, 1, false, "0.01"},
+                      PercentCase{8, 1, false, "12.50"}, PercentCase{6, 1, false, "16.67"},
+                      PercentCase{1600, 1, false, "0.06"}, PercentCase{40000, 1, false, "0.00"},
+                      PercentCase{40000, 2, false, "0.01"},
+                      PercentCase{17310309456440, 1, false, "0.00"},
+                      PercentCase{17310309456440, 17310309456439, false, "100.00"},
+                      PercentCase{51930928369320000, 6491366046165000, true, "12,50"}));
 
 struct SplitCase {
     const char* separator;
