@@ -303,6 +303,25 @@ class TestSystemTestPage : public QObject {
         QCOMPARE(f.page()->BTesten()->text(), QStringLiteral("Start the test"));
     }
 
+    // A hit count shows its number of draws in column 1 as soon as it is being counted, so a
+    // long one shows its total while it runs.
+    void drawCountShownWhenAHitCountStarts() {
+        Fixture f;
+        QVERIFY(f.page()->StartEvaluation(
+            1, 1, [](std::stop_token stop, const EvaluationCallbacks& callbacks) {
+                callbacks.hitCountStarted(5, 1906884);
+                while (!stop.stop_requested())
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                EvaluationResult result;
+                result.stopped = true;
+                return result;
+            }));
+        QTRY_COMPARE_WITH_TIMEOUT(f.Cell(1, 7), QStringLiteral("1.906.884"), 5000);
+        QVERIFY(f.page()->IsTestRunning());
+        QCOMPARE(f.Cell(2, 7), QString());
+        f.page()->StopTest();
+    }
+
     // An own system whose rows file has gone: the message names the file, the table stays
     // empty, nothing is evaluated and the button is back to "Start the test".
     void missingRowsFile() {

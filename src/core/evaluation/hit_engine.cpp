@@ -203,6 +203,7 @@ EvaluationResult EvaluateHits(std::span<const NumberSet> rowSets, int wz, int fi
         } else if (k > wz) {
             state = HitCountState::Complete;  // no draw of k numbers exists
         } else {
+            if (callbacks.hitCountStarted) callbacks.hitCountStarted(k, Binomial(wz, k));
             MatchCounts counts{};
             const bool complete =
                 CountHitCount(rows, k, threads, hardware, stopFlag, result.drawsDone,
@@ -232,6 +233,7 @@ EvaluationResult EvaluateFullSystem(int wz, int rg, std::stop_token stop,
             break;
         }
         const int64_t draws = Binomial(wz, k);
+        if (callbacks.hitCountStarted) callbacks.hitCountStarted(k, draws);
         result.tally(k, k) = draws;
         result.drawsDone += draws;
         result.state[static_cast<std::size_t>(k)] = HitCountState::Complete;

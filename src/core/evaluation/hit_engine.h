@@ -23,6 +23,9 @@ struct EvaluationOptions {
 
 // Called on the thread that runs the evaluation, never on a worker.
 struct EvaluationCallbacks {
+    // Hit count k is about to be counted; `draws` is the number of its draws, C(wz, k). Lets
+    // the display show a long hit count's total while it runs.
+    std::function<void(int k, int64_t draws)> hitCountStarted;
     // Draws counted so far of all draws of the run; at least every 50 ms while a hit count is
     // counted and once when it ends.
     std::function<void(int64_t drawsDone, int64_t drawTotal)> progress;

@@ -43,6 +43,9 @@ bool EvaluationRun::Start(Job job) {
         callbacks.progress = [this, run](int64_t done, int64_t total) {
             Deliver(run, [this, done, total] { emit progress(done, total); });
         };
+        callbacks.hitCountStarted = [this, run](int k, int64_t draws) {
+            Deliver(run, [this, k, draws] { emit hitCountStarted(k, draws); });
+        };
         callbacks.hitCountFinished = [this, run](const EvaluationResult& result, int k) {
             Deliver(run, [this, result, k] { emit hitCountFinished(result, k); });
         };

@@ -41,6 +41,8 @@ class EvaluationRun : public QObject {
   signals:
     // Draws counted so far out of all draws of the run.
     void progress(qint64 drawsDone, qint64 drawTotal);
+    // Hit count k is being counted; it has `draws` draws in all.
+    void hitCountStarted(int k, qint64 draws);
     // Hit count k has reached its final state; `result` holds every hit count finished so far.
     void hitCountFinished(const kombora::EvaluationResult& result, int k);
     // The run has ended, completely or after a stop.

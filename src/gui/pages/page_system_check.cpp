@@ -82,6 +82,7 @@ PageSystemTest::PageSystemTest(AppContext& context, const Services& services, QW
     run_ = new EvaluationRun(this);
     connect(run_, &EvaluationRun::progress, this,
             [this](qint64 done, qint64) { SetGaugePosition(done); });
+    connect(run_, &EvaluationRun::hitCountStarted, this, &PageSystemTest::ShowDrawCount);
     connect(run_, &EvaluationRun::hitCountFinished, this, &PageSystemTest::ShowHitCount);
     connect(run_, &EvaluationRun::finished, this, &PageSystemTest::OnFinished);
     connect(run_, &EvaluationRun::failed, this, &PageSystemTest::OnFailed);
@@ -294,6 +295,12 @@ void PageSystemTest::SetGaugeMaximum(int64_t maximum) {
 void PageSystemTest::SetGaugePosition(int64_t position) {
     gaugePosition_ = std::clamp<int64_t>(position, 0, gaugeMaximum_);
     gauge1_->setValue(static_cast<int>(gaugePosition_ / gaugeScale_));
+}
+
+void PageSystemTest::ShowDrawCount(int k, qint64 draws) {
+    if (k < kMinHitCount || k > kMaxHitCount) return;
+    g2_->SetCell(1, CountRowOf(k), FormatCountText(draws));
+    FitColumns();
 }
 
 void PageSystemTest::ShowHitCount(const EvaluationResult& result, int k) {

@@ -85,6 +85,8 @@ class PageSystemTest : public Page {
     void ShowRunningButton();
     void SetGaugeMaximum(int64_t maximum);
     void SetGaugePosition(int64_t position);
+    // Column 1 of hit count k, its number of draws, as soon as it is being counted.
+    void ShowDrawCount(int k, qint64 draws);
     void ShowHitCount(const EvaluationResult& result, int k);
     void BeginRun(int64_t calculationCount, int64_t drawTotal);
     void EndRun(bool stopped);

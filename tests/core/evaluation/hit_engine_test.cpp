@@ -164,11 +164,14 @@ TEST(EvaluateHits, CallbacksReportEveryHitCountInOrderAndTheFinalProgress) {
     std::mt19937 random(3);
     const auto rows = RandomRows(random, 20, 5, 12);
     std::vector<int> finished;
+    std::vector<std::pair<int, int64_t>> events;  // (k, draws) on start, (k, -1) on finish
     int64_t lastDone = -1;
     int64_t lastTotal = -1;
     EvaluationCallbacks callbacks;
+    callbacks.hitCountStarted = [&](int k, int64_t draws) { events.emplace_back(k, draws); };
     callbacks.hitCountFinished = [&](const EvaluationResult& r, int k) {
         finished.push_back(k);
+        events.emplace_back(k, -1);
         EXPECT_EQ(r.StateOf(k), HitCountState::Complete);
         int64_t sum = 0;
         for (int m = 1; m <= k; ++m) sum += r.tally(k, m);
@@ -181,6 +184,11 @@ TEST(EvaluateHits, CallbacksReportEveryHitCountInOrderAndTheFinalProgress) {
     };
     const EvaluationResult result = EvaluateHits(rows, 20, 3, 5, {}, {}, callbacks);
     EXPECT_EQ(finished, (std::vector<int>{3, 4, 5}));
+    // Each hit count announces its draw count before it is counted.
+    const std::vector<std::pair<int, int64_t>> expected = {{3, Binomial(20, 3)}, {3, -1},
+                                                           {4, Binomial(20, 4)}, {4, -1},
+                                                           {5, Binomial(20, 5)}, {5, -1}};
+    EXPECT_EQ(events, expected);
     EXPECT_EQ(lastDone, result.drawTotal);
     EXPECT_EQ(lastTotal, Binomial(20, 3) + Binomial(20, 4) + Binomial(20, 5));
 }
@@ -201,6 +209,8 @@ TEST(EvaluateHits, StopDuringAHitCountKeepsFinishedAndPartialCounts) {
     callbacks.hitCountFinished = [&](const EvaluationResult& r, int k) {
         states.emplace_back(k, r.StateOf(k));
     };
+    std::vector<int> started;
+    callbacks.hitCountStarted = [&](int k, int64_t) { started.push_back(k); };
     const EvaluationResult result =
         EvaluateHits(rows, 100, 2, 7, {2, KernelChoice::Automatic}, source.get_token(), callbacks);
 
@@ -209,6 +219,7 @@ TEST(EvaluateHits, StopDuringAHitCountKeepsFinishedAndPartialCounts) {
         {2, HitCountState::Complete}, {3, HitCountState::Complete}, {4, HitCountState::Complete},
         {5, HitCountState::Partial},  {6, HitCountState::Skipped},  {7, HitCountState::Skipped}};
     EXPECT_EQ(states, expected);
+    EXPECT_EQ(started, (std::vector<int>{2, 3, 4, 5}));  // the skipped ones never start
     for (int k = 2; k <= 4; ++k) {
         for (int m = 1; m <= k; ++m) EXPECT_EQ(result.tally(k, m), low.tally(k, m));
     }
