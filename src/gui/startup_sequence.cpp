@@ -26,7 +26,8 @@ StartupWindows RunStartup(AppContext& context, const Services& services, HelpSys
     start->repaint();
     services.waits->ProcessEvents();
 
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kProductName));
+    // No application display name: the platform would append it to every caption, and each
+    // window's caption is meant to stand alone ("Kombora 1.0.0.2", not "... — Kombora").
     try {
         windows.main = new TFMain(context, services);
         new TFNueberK(context, services, windows.main);

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 #include <QtTest>
 
 #include "app/messages.h"
@@ -145,6 +146,34 @@ class StartWindowTest : public QObject {
         QCOMPARE(main->windowOpacity(), 1.0);
         FlushDeletes();
         QVERIFY(windows.start.isNull());
+    }
+
+    // The captions the window manager gets. Qt's platform windows append the application
+    // display name, once one has been set, to every title that does not already end with it.
+    void captionsStandAlone() {
+        QCoreApplication::setApplicationName(QStringLiteral("kombora-caption-test"));
+        GuiFixture f;
+        StartupWindows windows = RunStartup(f.context(), f.services(), nullptr, f.folders());
+        std::unique_ptr<TFMain> main(windows.main);
+        const QString display = QGuiApplication::applicationDisplayName();
+        const auto shown = [&](QWidget* window) {
+            window->winId();
+            const QString title = window->windowHandle()->title();
+            if (display == QCoreApplication::applicationName() || title.endsWith(display)) {
+                return title;
+            }
+            return title + QStringLiteral(" \u2014 ") + display;
+        };
+        QCOMPARE(shown(main.get()), QStringLiteral("Kombora 1.0.0.2"));
+        const QList<QPair<QString, QString>> tools = {
+            {"FNueberK", "Kombora"}, {"FKal", "Kombora"}, {"FUpdate", "Kombora 1.0.0.2"}};
+        for (const auto& [name, caption] : tools) {
+            auto* tool = main->findChild<QWidget*>(name);
+            QVERIFY2(tool, qPrintable(name));
+            QCOMPARE(shown(tool), caption);
+        }
+        windows.start->close();
+        FlushDeletes();
     }
 
     // Closing the start window any other way fades as well.
