@@ -102,6 +102,25 @@ void DrawIcon(QPainter& p, IconKind kind) {
                        kind == IconKind::Help ? QStringLiteral("?") : QStringLiteral("i"));
             break;
         }
+        case IconKind::Back:
+        case IconKind::Forward: {
+            // A filled triangle pointing left or right.
+            p.setPen(Qt::NoPen);
+            p.setBrush(kAccent);
+            QPainterPath arrow;
+            if (kind == IconKind::Back) {
+                arrow.moveTo(8, 16);
+                arrow.lineTo(24, 6);
+                arrow.lineTo(24, 26);
+            } else {
+                arrow.moveTo(24, 16);
+                arrow.lineTo(8, 6);
+                arrow.lineTo(8, 26);
+            }
+            arrow.closeSubpath();
+            p.drawPath(arrow);
+            break;
+        }
     }
 }
 

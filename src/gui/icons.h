@@ -5,7 +5,18 @@
 
 namespace kombora::gui {
 
-enum class IconKind { Close, NOverK, Calendar, Calculator, Update, Help, Compute, Info };
+enum class IconKind {
+    Close,
+    NOverK,
+    Calendar,
+    Calculator,
+    Update,
+    Help,
+    Compute,
+    Info,
+    Back,
+    Forward
+};
 
 // The program's own toolbar and button icons, drawn at the screen's resolution.
 QIcon MakeIcon(IconKind kind);

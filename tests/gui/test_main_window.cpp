@@ -136,29 +136,34 @@ class MainWindowTest : public QObject {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("expected");
-        QTest::newRow("Next on page 1") << 0 << "BNext1" << 1;
-        QTest::newRow("Back on page 2") << 1 << "BBack2" << 0;
-        QTest::newRow("Further on page 2") << 1 << "BFurther2" << 2;
-        QTest::newRow("Back on page 3") << 2 << "BBack3" << 1;
-        QTest::newRow("Next on page 3") << 2 << "BNext3" << 3;
-        QTest::newRow("Back on page 4") << 3 << "BBack4" << 2;
-        QTest::newRow("Next on page 4") << 3 << "BNext4" << 4;
-        QTest::newRow("Back on page 5") << 4 << "BBack5" << 3;
-        QTest::newRow("Next on page 5") << 4 << "BNext5" << 5;
-        QTest::newRow("Back on page 6") << 5 << "BBack6" << 4;
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Next on page 1") << 0 << "BNext1" << 1 << "Next";
+        QTest::newRow("Back on page 2") << 1 << "BBack2" << 0 << "Back";
+        QTest::newRow("Further on page 2") << 1 << "bsSkinSpeedButton12" << 2 << "Further";
+        QTest::newRow("Back on page 3") << 2 << "BBack3" << 1 << "Back";
+        QTest::newRow("Next on page 3") << 2 << "bsSkinSpeedButton13" << 3 << "Next";
+        QTest::newRow("Back on page 4") << 3 << "BBack4" << 2 << "Back";
+        QTest::newRow("Next on page 4") << 3 << "BNext4" << 4 << "Next";
+        QTest::newRow("Back on page 5") << 4 << "BBack5" << 3 << "Back";
+        QTest::newRow("Next on page 5") << 4 << "bsSkinSpeedButton19" << 5 << "Next";
+        QTest::newRow("Back on page 6") << 5 << "BBack6" << 4 << "Back";
     }
 
-    // Without a chosen system the buttons only change the page.
+    // Without a chosen system the buttons only change the page. The captions are the bare
+    // words; the arrows are icons.
     void navigation() {
         QFETCH(int, page);
         QFETCH(QString, button);
         QFETCH(int, expected);
+        QFETCH(QString, caption);
         GuiFixture f;
         TFMain window(f.Initialize(), f.services());
         window.pageSystemTest()->LKombiAnz()->setText(QStringLiteral("unchanged"));
         window.PC1()->setCurrentIndex(page);
         QPushButton* b = Button(window, button.toUtf8().constData());
         QVERIFY(b);
+        QCOMPARE(b->text(), caption);
+        QVERIFY(!b->icon().isNull());
         b->click();
         QCOMPARE(window.PC1()->currentIndex(), expected);
         QCOMPARE(window.pageSystemTest()->LKombiAnz()->text(), QStringLiteral("unchanged"));
@@ -168,9 +173,9 @@ class MainWindowTest : public QObject {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("carries");
-        QTest::newRow("Further on page 2") << 1 << "BFurther2" << true;
-        QTest::newRow("Next on page 3") << 2 << "BNext3" << true;
-        QTest::newRow("Next on page 5") << 4 << "BNext5" << true;
+        QTest::newRow("Further on page 2") << 1 << "bsSkinSpeedButton12" << true;
+        QTest::newRow("Next on page 3") << 2 << "bsSkinSpeedButton13" << true;
+        QTest::newRow("Next on page 5") << 4 << "bsSkinSpeedButton19" << true;
         QTest::newRow("Next on page 1") << 0 << "BNext1" << false;
         QTest::newRow("Next on page 4") << 3 << "BNext4" << false;
     }
@@ -212,7 +217,7 @@ class MainWindowTest : public QObject {
         QVERIFY(index >= 0);
         context.SelectedSystem = index;
         window.PC1()->setCurrentIndex(1);
-        Button(window, "BFurther2")->click();
+        Button(window, "bsSkinSpeedButton12")->click();
         QVERIFY(window.pageSystemTest()->LKombiAnz()->text().contains(QLatin1Char(',')));
     }
 
@@ -316,7 +321,7 @@ class MainWindowTest : public QObject {
         QTest::newRow("a filter slider") << "Slider2" << 0 << 1040;
         QTest::newRow("Check rows thoroughly") << "cbDetail" << 3 << 1080;
         QTest::newRow("the largest number") << "updown1" << 0 << 1010;
-        QTest::newRow("the system-test page") << "BNext5" << 4 << 1090;
+        QTest::newRow("the system-test page") << "bsSkinSpeedButton19" << 4 << 1090;
     }
 
     void f1OpensTheTopicOfTheFocusedControl() {

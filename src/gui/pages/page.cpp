@@ -1,11 +1,12 @@
 #include "pages/page.h"
 
 #include <QPushButton>
+#include "icons.h"
 
 namespace kombora::gui {
 
 QPushButton* Page::MakeBackButton(const QString& name, const QString& caption) {
-    auto* button = new QPushButton(QStringLiteral("◀  ") + caption, this);
+    auto* button = new QPushButton(MakeIcon(IconKind::Back), caption, this);
     button->setObjectName(name);
     button->setProperty("navigation", true);
     connect(button, &QPushButton::clicked, this, &Page::backRequested);
@@ -13,7 +14,9 @@ QPushButton* Page::MakeBackButton(const QString& name, const QString& caption) {
 }
 
 QPushButton* Page::MakeNextButton(const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption + QStringLiteral("  ▶"), this);
+    auto* button = new QPushButton(MakeIcon(IconKind::Forward), caption, this);
+    // The arrow stands after the caption.
+    button->setLayoutDirection(Qt::RightToLeft);
     button->setObjectName(name);
     button->setProperty("navigation", true);
     connect(button, &QPushButton::clicked, this, &Page::nextRequested);

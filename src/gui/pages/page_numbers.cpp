@@ -50,7 +50,7 @@ PageNumbers::PageNumbers(AppContext& context, const Services& services, QWidget*
     auto* top = new QHBoxLayout;
     top->addWidget(MakeBackButton(QStringLiteral("BBack2")));
     top->addStretch();
-    top->addWidget(MakeNextButton(QStringLiteral("BFurther2"), tr("Further")));
+    top->addWidget(MakeNextButton(QStringLiteral("bsSkinSpeedButton12"), tr("Further")));
     layout->addLayout(top);
 
     lBeschreibung_ = new QLabel(this);

@@ -54,7 +54,7 @@ PageRows::PageRows(AppContext& context, const Services& services, QWidget* paren
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(MakeBackButton(QStringLiteral("BBack3")));
     bottom->addStretch();
-    bottom->addWidget(MakeNextButton(QStringLiteral("BNext3")));
+    bottom->addWidget(MakeNextButton(QStringLiteral("bsSkinSpeedButton13")));
     layout->addLayout(bottom);
 }
 

@@ -228,7 +228,7 @@ void PageSystemTest::BuildLayout() {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(MakeBackButton(QStringLiteral("BBack5")));
     bottom->addStretch();
-    bottom->addWidget(MakeNextButton(QStringLiteral("BNext5")));
+    bottom->addWidget(MakeNextButton(QStringLiteral("bsSkinSpeedButton19")));
     layout->addLayout(bottom);
     FitColumns();
 }
