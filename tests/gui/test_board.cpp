@@ -105,6 +105,10 @@ class TestBoard : public QObject {
         QCOMPARE(f.Find<QWidget>("PNummerWert12")->geometry(), QRect(35, 36 + 18 + 20, 30, 18));
         QCOMPARE(f.Find<QWidget>("PNummerWertEin12")->geometry(), QRect(35, 36 + 18 + 20, 32, 18));
         QCOMPARE(f.Count(7)->text(), QStringLiteral("0"));
+        QCOMPARE(f.Find<StatisticsBoard>("p1")->Heading()->text(),
+                 QStringLiteral("Statistics for the typed numbers"));
+        QCOMPARE(f.Find<StatisticsBoard>("P30")->Heading()->text(),
+                 QStringLiteral("Statistics for the numbers to be played"));
     }
 
     void largestNumberShowsExactlyItsCells() {

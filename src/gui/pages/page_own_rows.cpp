@@ -30,9 +30,9 @@ PageOwnRows::PageOwnRows(AppContext& context, const Services& services, QWidget*
     options->addStretch();
     layout->addLayout(options);
     // How often each number occurs in the own rows.
-    p30_ = new StatisticsBoard(QStringLiteral("P30"), QStringLiteral("Statistics of the own rows"),
-                               QStringLiteral("PNummerEin"), QStringLiteral("PNummerWertEin"), 32,
-                               18, 2, 10, this);
+    p30_ = new StatisticsBoard(
+        QStringLiteral("P30"), QStringLiteral("Statistics for the numbers to be played"),
+        QStringLiteral("PNummerEin"), QStringLiteral("PNummerWertEin"), 32, 18, 2, 10, this);
     layout->addWidget(p30_, 0, Qt::AlignRight);
     layout->addStretch();
     auto* bottom = new QHBoxLayout;
