@@ -1,5 +1,6 @@
 // The page "Choice of numbers" and the page "Lines of numbers": the number board and its
 // counters, random choice, clearing, forming the rows into g1 and the statistics board.
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -231,6 +232,36 @@ class TestBoard : public QObject {
         QCOMPARE(g1->Cell(7, 1), QString());
         QCOMPARE(g1->Cell(6, 7), QStringLiteral("45"));
         QCOMPARE(f.Count(1)->text(), QStringLiteral("0"));
+    }
+
+    // Clearing the board and choosing another system put every statistics cell back to "0" on
+    // the button face, also the ones forming had coloured.
+    void clearingResetsEveryStatisticsCell() {
+        Fixture f;
+        const QColor face = QApplication::palette().color(QPalette::Button);
+        const auto shownFill = [](CountCell* cell) {
+            return cell->grab().toImage().pixelColor(3, 3);
+        };
+        const auto expectAllReset = [&] {
+            for (int n = 1; n <= 100; ++n) {
+                QCOMPARE(f.Count(n)->text(), QStringLiteral("0"));
+                QVERIFY(!f.Count(n)->fill().isValid());
+            }
+            for (int n : {1, 45, 2}) QCOMPARE(shownFill(f.Count(n)), face);
+        };
+        f.Choose(f.FullSystem(6, 7), 7);
+        f.ClickNumbers({45, 3, 8, 14, 22, 31, 40, 1});
+        f.Click("BRBilden");
+        QCOMPARE(shownFill(f.Count(45)), QColor(255, 255, 0));
+        f.window.PC1()->setCurrentIndex(1);
+        f.Click("BLoeschen");
+        expectAllReset();
+
+        f.ClickNumbers({45, 3, 8, 14, 22, 31, 40, 1});
+        f.Click("BRBilden");
+        QCOMPARE(shownFill(f.Count(1)), QColor(0, 255, 0));
+        f.Choose(f.FullSystem(5, 6), 6);
+        expectAllReset();
     }
 
     void formTipsEntryCheckChangesNothing() {

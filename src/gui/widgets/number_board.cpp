@@ -1,5 +1,6 @@
 #include "widgets/number_board.h"
 
+#include <QApplication>
 #include <QStyle>
 
 namespace kombora::gui {
@@ -104,7 +105,9 @@ CountCell::CountCell(QWidget* parent) : QLabel(QStringLiteral("0"), parent) {
 
 void CountCell::SetFill(const QColor& fill) {
     fill_ = fill;
-    const QColor shown = fill.isValid() ? fill : palette().color(QPalette::Button);
+    // The button face comes from the application: once a style sheet has given the cell a
+    // background, its own palette reports that colour as its button face.
+    const QColor shown = fill.isValid() ? fill : QApplication::palette().color(QPalette::Button);
     setStyleSheet(QStringLiteral("background-color: %1; color: black; font-weight: bold;"
                                  " border: 1px solid #c9d3dd;")
                       .arg(shown.name()));
