@@ -130,6 +130,33 @@ class TestBoard : public QObject {
         QVERIFY(f.Lot(60)->isHidden());
     }
 
+    // Chosen numbers above a lowered largest number stay chosen but hidden: the counters say
+    // how many, and "Form tips" and random choice refuse, naming them, until the largest
+    // number is raised again.
+    void hiddenChoiceIsCountedAndRefused() {
+        Fixture f;
+        f.Choose(f.FullSystem(6, 7), 7);
+        f.ClickNumbers({45, 3, 8, 14, 22, 31, 40, 1});
+        f.window.PC1()->setCurrentIndex(1);
+        f.window.updown1()->setValue(35);
+        QCOMPARE(f.Text("PPZ"), QStringLiteral("7 (2 hidden)"));
+        QCOMPARE(f.Text("PBZ2"), QStringLiteral("1"));
+        f.Click("BRBilden");
+        QCOMPARE(f.LastKey(), QStringLiteral("board.numbers_above_largest"));
+        QVERIFY(f.fake.messages.LastText().contains(QStringLiteral("40, 45")));
+        QCOMPARE(f.window.PC1()->currentIndex(), 1);
+        QCOMPARE(f.Find<StringGrid>("g1")->Cell(1, 1), QString());
+        f.Click("BZufall");
+        QCOMPARE(f.fake.messages.shown.size(), 2);
+        QCOMPARE(f.LastKey(), QStringLiteral("board.numbers_above_largest"));
+        QVERIFY(f.context.rows.ChangingSet.Contains(45));
+        f.window.updown1()->setValue(59);
+        QCOMPARE(f.Text("PPZ"), QStringLiteral("7"));
+        f.Click("BRBilden");
+        QCOMPARE(f.fake.messages.shown.size(), 2);
+        QCOMPARE(f.window.PC1()->currentIndex(), 2);
+    }
+
     void clickWithoutSystemShowsTheGoBackMessage() {
         Fixture f;
         f.ClickNumbers({5});

@@ -28,6 +28,9 @@
 //   board.random_no_system             random choice before a system is chosen
 //   board.random_too_many_numbers      system needs more numbers than the lottery has (%1
 //                                      numbers needed, %2 largest number)
+//   board.numbers_above_largest        "Form tips", "Show distribution" or random choice while
+//                                      chosen numbers lie above the largest number (%1 those
+//                                      numbers, %2 largest number)
 // forming
 //   forming.no_system                  "Form tips" / "Show distribution" on the board page
 //   forming.no_system_lines_page       "Form tips" on the page "Lines of numbers"
@@ -289,6 +292,17 @@ constexpr std::array kMessages = {
            "Ich breche erst einmal ab.",
            "The selected system needs %1 numbers, but the largest number is %2. Please set a "
            "larger largest number or choose another system."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::BoardNumbersAboveLargest, "board.numbers_above_largest", Information,
+           "Diese gewählten Zahlen liegen über der größten Zahl %2: %1. Sie sind auf dem "
+           "Zahlenfeld ausgeblendet und kämen in Tippreihen, die in Ihrer Lotterie nicht spielbar "
+           "sind. Bitte stellen Sie eine größere größte Zahl ein oder leeren Sie das Zahlenfeld."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "These chosen numbers lie above the largest number %2: %1. They are hidden on the "
+           "board and would end up in tip rows that your lottery cannot play. Please set a "
+           "larger largest number or clear the board."
            "\r\r"
            "I will abort first of all."),
 

@@ -59,6 +59,7 @@ enum class MessageId : uint16_t {
     BoardNumbersComplete,
     BoardRandomNoSystem,
     BoardRandomTooManyNumbers,
+    BoardNumbersAboveLargest,
     // Forming tip rows
     FormingNoSystem,
     FormingNoSystemLinesPage,

@@ -12,12 +12,46 @@ BoardLook LookOf(const RowStore& rows, int n) {
     return BoardLook::Normal;
 }
 
-std::string ChangingCounterText(const RowStore& rows) {
-    return std::to_string(rows.ChangingCount);
+namespace {
+
+int CountAbove(const NumberSet& set, int largestNumber) {
+    int hidden = 0;
+    for (int n = std::max(largestNumber + 1, 1); n <= kBoardSize; ++n) {
+        if (set.Contains(n)) ++hidden;
+    }
+    return hidden;
 }
 
-std::string BankCounterText(const RowStore& rows) {
-    return std::to_string(rows.BankCount);
+std::string CounterText(int32_t count, int hidden) {
+    std::string text = std::to_string(count);
+    if (hidden > 0) text += " (" + std::to_string(hidden) + " hidden)";
+    return text;
+}
+
+}  // namespace
+
+std::vector<int> ChosenAboveLargest(const RowStore& rows, int largestNumber) {
+    std::vector<int> above;
+    for (int n = std::max(largestNumber + 1, 1); n <= kBoardSize; ++n) {
+        if (rows.ChangingSet.Contains(n) || rows.BankSet.Contains(n)) above.push_back(n);
+    }
+    return above;
+}
+
+std::optional<Notice> HiddenChoiceCheck(const RowStore& rows, int largestNumber) {
+    const std::vector<int> above = ChosenAboveLargest(rows, largestNumber);
+    if (above.empty()) return std::nullopt;
+    std::string list;
+    for (int n : above) list += (list.empty() ? "" : ", ") + std::to_string(n);
+    return Notice{MessageId::BoardNumbersAboveLargest, {list, std::to_string(largestNumber)}};
+}
+
+std::string ChangingCounterText(const RowStore& rows, int largestNumber) {
+    return CounterText(rows.ChangingCount, CountAbove(rows.ChangingSet, largestNumber));
+}
+
+std::string BankCounterText(const RowStore& rows, int largestNumber) {
+    return CounterText(rows.BankCount, CountAbove(rows.BankSet, largestNumber));
 }
 
 std::optional<Notice> BoardClick(RowStore& rows, int n) {
@@ -153,6 +187,7 @@ std::optional<Notice> RandomChoice(RowStore& rows, int largestNumber, RandomSour
                                    std::vector<int>* clicked) {
     const int changing = rows.ChangingNeeded;
     if (changing <= 0) return Notice{MessageId::BoardRandomNoSystem, {}};
+    if (auto hidden = HiddenChoiceCheck(rows, largestNumber)) return hidden;
     if (rows.BankNeeded < 0) rows.BankNeeded = 0;
     const int bank = rows.BankNeeded;
     const int largest = std::clamp(largestNumber, 1, kBoardSize);

@@ -18,9 +18,21 @@ enum class BoardLook { Normal, Changing, Bank };
 
 BoardLook LookOf(const RowStore& rows, int n);
 
-// The texts of the counters PPZ (changing numbers chosen) and PBZ2 (bank numbers chosen).
-std::string ChangingCounterText(const RowStore& rows);
-std::string BankCounterText(const RowStore& rows);
+// The chosen numbers (changing and bank) above `largestNumber`, ascending. Lowering the
+// largest number hides them on the board but keeps them chosen, so that raising it again
+// gives the user's choice back.
+std::vector<int> ChosenAboveLargest(const RowStore& rows, int largestNumber);
+
+// Refuses work that would use the chosen numbers while some of them lie above the largest
+// number (they would end up in rows the lottery cannot play): the message names them and the
+// largest number. nullopt when every chosen number is in 1..largestNumber.
+std::optional<Notice> HiddenChoiceCheck(const RowStore& rows, int largestNumber);
+
+// The texts of the counters PPZ (changing numbers chosen) and PBZ2 (bank numbers chosen):
+// the count, followed by how many of them are hidden above the largest number ("8 (2
+// hidden)").
+std::string ChangingCounterText(const RowStore& rows, int largestNumber = kBoardSize);
+std::string BankCounterText(const RowStore& rows, int largestNumber = kBoardSize);
 
 // A click on board button n (BLotUrClick). The changing numbers are chosen first; once they
 // are complete, the next free number becomes a bank number. A click on a chosen number takes
@@ -60,7 +72,8 @@ std::vector<int> PlanRandomClicks(int changing, int bank, int largest, RandomSou
 
 // Random choice (BZufallClick): draws as many changing and bank numbers as the selected system
 // needs from 1..largest, clears the board and clicks them through BoardClick. Returns the
-// message to show when it refuses (no system chosen, or more numbers needed than the largest
+// message to show when it refuses (no system chosen, chosen numbers hidden above the largest
+// number, which a new choice would throw away unseen, or more numbers needed than the largest
 // number allows); the board is then unchanged. `clicked` receives the click list.
 std::optional<Notice> RandomChoice(RowStore& rows, int largestNumber, RandomSource& source,
                                    std::vector<int>* clicked = nullptr);

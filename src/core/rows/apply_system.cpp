@@ -4,6 +4,7 @@
 #include "catalogue/builtin_rows.h"
 #include "catalogue/own_index.h"
 #include "io/text_encoding.h"
+#include "numbers/board.h"
 #include "own/own_rows_file.h"
 
 namespace kombora {
@@ -95,6 +96,11 @@ FormingResult SystemAnwenden(AppContext& context, bool formingMode) {
     const TSysteme entry = catalogue[index];
     if (auto failed = FormingEntryCheck(rows, entry)) {
         result.message = std::move(failed);
+        return result;
+    }
+    // Numbers hidden above a lowered largest number would give rows the lottery cannot play.
+    if (auto hidden = HiddenChoiceCheck(rows, context.LargestNumber)) {
+        result.message = std::move(hidden);
         return result;
     }
 

@@ -135,8 +135,9 @@ void PageNumbers::ShowChosenSystem(const QString& description, const QString& ch
 
 void PageNumbers::ShowChoice() {
     board_->ShowLooks(context().rows);
-    pPZ_->setText(QString::fromStdString(ChangingCounterText(context().rows)));
-    pBZ2_->setText(QString::fromStdString(BankCounterText(context().rows)));
+    const int largest = context().LargestNumber;
+    pPZ_->setText(QString::fromStdString(ChangingCounterText(context().rows, largest)));
+    pBZ2_->setText(QString::fromStdString(BankCounterText(context().rows, largest)));
 }
 
 void PageNumbers::BLotUrClick(int n) {
@@ -194,6 +195,8 @@ void PageNumbers::BStatBildenClick() {
 void PageNumbers::ShowNumbersUpTo(int largestNumber) {
     board_->ShowNumbersUpTo(largestNumber);
     statistics_->ShowNumbersUpTo(largestNumber);
+    // The counters tell how many chosen numbers the new largest number hides.
+    ShowChoice();
 }
 
 }  // namespace kombora::gui

@@ -195,6 +195,39 @@ TEST(BoardClear, EmptiesTheChoiceButKeepsTheRows) {
     EXPECT_EQ(ChangingCounterText(rows), "0");
 }
 
+// Lowering the largest number hides chosen numbers without taking them back; the counters
+// tell how many of them are hidden and the check names them.
+TEST(HiddenChoice, CountersAndCheckNameTheNumbersAboveTheLargest) {
+    RowStore rows = Prepared(4, 2);
+    ClickAll(rows, {3, 37, 12, 56, 40, 59});  // changing 3, 12, 37, 56; bank 40, 59
+    struct Case {
+        int largest;
+        const char* changing;
+        const char* bank;
+        std::vector<int> above;
+    };
+    for (const Case& c :
+         {Case{59, "4", "2", {}}, Case{100, "4", "2", {}}, Case{56, "4", "2 (1 hidden)", {59}},
+          Case{39, "4 (1 hidden)", "2 (2 hidden)", {40, 56, 59}},
+          Case{35, "4 (2 hidden)", "2 (2 hidden)", {37, 40, 56, 59}}}) {
+        SCOPED_TRACE(c.largest);
+        EXPECT_EQ(ChangingCounterText(rows, c.largest), c.changing);
+        EXPECT_EQ(BankCounterText(rows, c.largest), c.bank);
+        EXPECT_EQ(ChosenAboveLargest(rows, c.largest), c.above);
+        EXPECT_EQ(HiddenChoiceCheck(rows, c.largest).has_value(), !c.above.empty());
+    }
+    const auto notice = HiddenChoiceCheck(rows, 35);
+    ASSERT_TRUE(notice.has_value());
+    EXPECT_EQ(notice->id, MessageId::BoardNumbersAboveLargest);
+    EXPECT_EQ(notice->args, (std::vector<std::string>{"37, 40, 56, 59", "35"}));
+    EXPECT_EQ(NoticeText(*notice, 0),
+              "Diese gewählten Zahlen liegen über der größten Zahl 35: 37, 40, 56, 59. Sie sind "
+              "auf dem Zahlenfeld ausgeblendet und kämen in Tippreihen, die in Ihrer Lotterie "
+              "nicht spielbar sind. Bitte stellen Sie eine größere größte Zahl ein oder leeren "
+              "Sie das Zahlenfeld.\r\rIch breche erst einmal ab.");
+    EXPECT_EQ(rows.ChangingCount, 4);
+}
+
 TEST(BoardNumberVisible, ShowsExactlyOneToLargest) {
     EXPECT_TRUE(BoardNumberVisible(40, 40));
     EXPECT_FALSE(BoardNumberVisible(41, 40));

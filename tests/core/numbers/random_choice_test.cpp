@@ -143,6 +143,26 @@ TEST(RandomChoice, RefusesMoreNumbersThanTheLargestAllows) {
     EXPECT_NE(NoticeText(*message, 1)->find("33"), std::string::npos);
 }
 
+// A new random choice would throw away picks the user cannot see: it refuses and names them.
+TEST(RandomChoice, RefusesWhileChosenNumbersAreHidden) {
+    RowStore rows;
+    rows.ChangingNeeded = 3;
+    rows.BankNeeded = 1;
+    for (int n : {5, 48, 20, 33}) BoardClick(rows, n);
+    const RowStore before = rows;
+    ScriptedSource source({1, 2, 3, 4});
+    const auto message = RandomChoice(rows, 35, source);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->id, MessageId::BoardNumbersAboveLargest);
+    EXPECT_EQ(message->args, (std::vector<std::string>{"48", "35"}));
+    EXPECT_EQ(rows.ChangingSet, before.ChangingSet);
+    EXPECT_EQ(rows.BankSet, before.BankSet);
+    // With every pick in range it chooses anew.
+    ASSERT_FALSE(RandomChoice(rows, 59, source).has_value());
+    EXPECT_EQ(rows.ChangingCount, 3);
+    EXPECT_FALSE(rows.ChangingSet.Contains(48));
+}
+
 TEST(RandomChoice, NegativeBankNeedBecomesNone) {
     RowStore rows;
     rows.ChangingNeeded = 5;

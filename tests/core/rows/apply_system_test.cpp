@@ -250,6 +250,31 @@ INSTANTIATE_TEST_SUITE_P(
                        "all."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Picked with 59 as the largest number, then the largest number lowered to 35: the numbers
+// above it stay chosen but hidden, and forming refuses rather than put them into rows the
+// lottery cannot play. Raised again, the same choice forms.
+TEST_F(FormingTest, ChosenNumbersAboveTheLargestNumberAreRefused) {
+    context.LargestNumber = 59;
+    Choose(FindFull(6, 7), 7, {3, 8, 37, 14, 48, 22, 56}, {59});
+    context.LargestNumber = 35;
+    for (const bool formingMode : {true, false}) {
+        const FormingResult result = SystemAnwenden(context, formingMode);
+        EXPECT_FALSE(result.ok);
+        ASSERT_TRUE(result.message.has_value());
+        EXPECT_EQ(result.message->id, MessageId::BoardNumbersAboveLargest);
+        EXPECT_EQ(NoticeText(*result.message, 1),
+                  "These chosen numbers lie above the largest number 35: 37, 48, 56, 59. They are "
+                  "hidden on the board and would end up in tip rows that your lottery cannot "
+                  "play. Please set a larger largest number or clear the board.\r\rI will abort "
+                  "first of all.");
+        EXPECT_NE(NoticeText(*result.message, 0)->find("37, 48, 56, 59"), std::string::npos);
+        EXPECT_TRUE(context.rows.TipRows.empty());
+    }
+    EXPECT_EQ(context.rows.ChangingCount, 7);  // the user's picks stay
+    context.LargestNumber = 59;
+    EXPECT_TRUE(SystemAnwenden(context, true).ok);
+}
+
 TEST_F(FormingTest, NoOrVanishedSystemIsRefused) {
     context.SelectedSystem = -1;
     EXPECT_EQ(SystemAnwenden(context, true).message->id, MessageId::FormingNoSystem);
