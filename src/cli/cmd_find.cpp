@@ -56,6 +56,10 @@ void RunFind(const FindOptions& o, CliEnvironment& env) {
     context.LargestNumber = largest;
     const FilterResult result =
         RunCatalogueFilter(params, context.catalogue, largest, context.rows);
+    // A script asking for a 3er guarantee learns why only 2er systems are listed.
+    if (result.guaranteeLowered) {
+        std::cerr << GuaranteeLoweringText(*result.guaranteeLowered) << '\n';
+    }
     for (std::size_t k = 0; k < result.lines.size(); ++k) {
         std::cout << result.indices[k] << '\t' << result.lines[k] << '\n';
     }

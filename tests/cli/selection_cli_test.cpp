@@ -59,6 +59,33 @@ TEST_F(CliSelection, ForcedRowCountIgnoresTheRows) {
               std::string::npos);
 }
 
+// Bank numbers "no matter" or "at most" allow rows of tip - B places only: the filter lowers
+// the guarantee and says so on stderr; stdout lists what the lowered filter finds.
+TEST_F(CliSelection, LoweredGuaranteeIsReportedOnStderr) {
+    struct Case {
+        const char* arguments;
+        const char* err;
+    };
+    for (const Case& c :
+         {Case{"find --tip 6 --guarantee 3",
+               "guarantee lowered to 2: up to 4 bank numbers leave rows of 2\n"},
+          Case{"find --tip 6 --guarantee 4 --bank 3 --bank-mode at-most",
+               "guarantee lowered to 3: up to 3 bank numbers leave rows of 3\n"},
+          Case{"find --tip 6 --guarantee 5 --bank 3",
+               "guarantee lowered to 3: 3 bank numbers leave rows of 3\n"},
+          Case{"find --tip 6 --guarantee 2", ""}, Case{"find --tip 6 --guarantee 3 --bank 2", ""},
+          Case{"find --tip 6", ""}}) {
+        SCOPED_TRACE(c.arguments);
+        const auto r = RunCli("--data-dir '" + dir.path().string() + "' " + c.arguments);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.err, c.err);
+    }
+    // The list is what the filter gives with the lowered guarantee.
+    const auto lowered =
+        RunCli("--data-dir '" + dir.path().string() + "' find --tip 6 --guarantee 3");
+    EXPECT_EQ(lowered.out, Run("find --tip 6 --guarantee 2 --bank 4 --bank-mode at-most"));
+}
+
 TEST_F(CliSelection, LeftOutParametersAreNoMatter) {
     const std::string all = Run("find --tip 6");
     const std::string some =

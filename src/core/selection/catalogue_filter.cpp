@@ -70,6 +70,13 @@ std::optional<std::string> FoundCountText(std::size_t count, int32_t language) {
     return LabelText(FoundCountLabel(n), language, {std::to_string(n)});
 }
 
+std::string GuaranteeLoweringText(const GuaranteeLowering& lowering) {
+    return "guarantee lowered to " + std::to_string(lowering.to) + ": " +
+           (lowering.upTo ? "up to " : "") + std::to_string(lowering.bankNumbers) +
+           (lowering.bankNumbers == 1 ? " bank number leaves" : " bank numbers leave") +
+           " rows of " + std::to_string(lowering.to);
+}
+
 FilterResult RunCatalogueFilter(FilterParameters& params, const Catalogue& catalogue,
                                 int32_t largestNumber, RowStore& rows) {
     FilterResult result;
@@ -92,6 +99,8 @@ FilterResult RunCatalogueFilter(FilterParameters& params, const Catalogue& catal
     // With hi bank numbers a row keeps tip - hi places for the guarantee.
     if (!params.NoMatter(FilterParam::Guarantee) &&
         tip - hi < params.Value(FilterParam::Guarantee)) {
+        result.guaranteeLowered =
+            GuaranteeLowering{params.Value(FilterParam::Guarantee), tip - hi, hi, lo < hi};
         params.SetValue(FilterParam::Guarantee, tip - hi);
         params.SetMaximum(FilterParam::Guarantee, tip - hi);
         params.SelectChoice(FilterParam::Guarantee, kChoiceExact);

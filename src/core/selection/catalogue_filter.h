@@ -29,9 +29,25 @@ std::string ResultLine(const TSysteme& system, int32_t bankNumbers);
 // nullopt for any other language, where the label keeps its text.
 std::optional<std::string> FoundCountText(std::size_t count, int32_t language);
 
+// The filter lowered the guarantee because the bank numbers leave a row too few places for
+// it: `bankNumbers` (the most the filter allows, fewer too when `upTo`) leave rows of `to`
+// numbers, which became the guarantee in place of `from`.
+struct GuaranteeLowering {
+    int32_t from = 0;
+    int32_t to = 0;
+    int32_t bankNumbers = 0;
+    bool upTo = false;
+
+    friend bool operator==(const GuaranteeLowering&, const GuaranteeLowering&) = default;
+};
+
+// "guarantee lowered to 2: up to 4 bank numbers leave rows of 2".
+std::string GuaranteeLoweringText(const GuaranteeLowering& lowering);
+
 struct FilterResult {
     std::vector<int32_t> indices;    // ResultIndices: the catalogue index of each line
     std::vector<std::string> lines;  // the lines of the result list
+    std::optional<GuaranteeLowering> guaranteeLowered;
 };
 
 // The catalogue filter behind "Filter". Reads the parameters, writes TipSize and the
