@@ -252,6 +252,12 @@ class MainWindowTest : public QObject {
         QVERIFY(closed.isNull());
         window.ShowInfo();
         QVERIFY(FormExists(QStringLiteral("FInfo")));
+        // No made-up postal address or telephone: those fields are empty.
+        for (const char* name : {"LStrasse", "LPLZOrt", "LTelefon", "LFax"}) {
+            auto* line = FindForm(QStringLiteral("FInfo"))->findChild<QLabel*>(name);
+            QVERIFY2(line, name);
+            QVERIFY2(line->text().isEmpty(), name);
+        }
         // The mail address opens a new message with the product name as subject.
         auto* mail = FindForm(QStringLiteral("FInfo"))->findChild<QLabel*>(QStringLiteral("LMail"));
         QTest::mouseClick(mail, Qt::LeftButton);

@@ -50,6 +50,7 @@ TFInfo::TFInfo(const Services& services, QWidget* parent)
     const auto addLine = [&](const char* name, const char* text) {
         auto* label = new QLabel(QString::fromUtf8(text), panel);
         label->setObjectName(QString::fromUtf8(name));
+        label->setVisible(!label->text().isEmpty());
         contact->addWidget(label);
         return label;
     };

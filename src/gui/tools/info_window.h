@@ -8,13 +8,14 @@ class QLabel;
 
 namespace kombora::gui {
 
-// The maker of Kombora and how to reach him.
+// The maker of Kombora and how to reach him. The project publishes no postal address, telephone
+// or fax, so those fields stay empty (and their lines hidden) rather than show made-up ones.
 struct MakerContact {
-    static constexpr const char* kName = "Kombora Software";
-    static constexpr const char* kStreet = "Musterweg 12";
-    static constexpr const char* kPostalCodeAndTown = "12345 Beispielstadt";
-    static constexpr const char* kTelephone = "Telefon: +49 (0)30 555 0100";
-    static constexpr const char* kFax = "Fax: +49 (0)30 555 0101";
+    static constexpr const char* kName = "Kombora";
+    static constexpr const char* kStreet = "";
+    static constexpr const char* kPostalCodeAndTown = "";
+    static constexpr const char* kTelephone = "";
+    static constexpr const char* kFax = "";
     static constexpr const char* kMail = "info@kombora.example";
 };
 
