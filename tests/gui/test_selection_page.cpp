@@ -1,5 +1,6 @@
 // The "System selection" page: the filter controls follow their coupling rules, "Filter"
 // fills the result list, and clicking a line chooses a system.
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -107,6 +108,27 @@ class TestSelectionPage : public QObject {
         QCOMPARE(f.Find<QSlider>("Slider3")->maximum(), 10);
         QVERIFY(!f.Shown("BInfo3"));
         QVERIFY(!f.Shown("BInfo5"));
+    }
+
+    // Hiding the "i" buttons (tip-row size 10) leaves every other control where it stood.
+    void hiddenInfoButtonsKeepTheirRoom() {
+        Fixture f;
+        f.page.resize(720, 600);
+        f.page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.page));
+        const char* const names[] = {"Slider1", "Slider3", "LSlider3", "cb3",
+                                     "Radio3",  "cb5",     "Radio5"};
+        QList<QRect> before;
+        for (const char* name : names) before << f.Find<QWidget>(name)->geometry();
+        f.page.SetSliderValue(2, 10);
+        QVERIFY(!f.Shown("BInfo3"));
+        QVERIFY(!f.Shown("BInfo4"));
+        QVERIFY(!f.Shown("BInfo5"));
+        QApplication::processEvents();
+        for (std::size_t i = 0; i < std::size(names); ++i) {
+            QCOMPARE(f.Find<QWidget>(names[i])->geometry(), before[static_cast<int>(i)]);
+        }
+        f.page.hide();
     }
 
     void forcedRowCountReplacesTheRowCountSlider() {

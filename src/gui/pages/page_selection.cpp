@@ -159,6 +159,10 @@ void PageSelection::BuildFilterGroup() {
             info->setText(QStringLiteral("i"));
             info->setProperty("info", true);
             info->setCursor(Qt::PointingHandCursor);
+            // A hidden "i" keeps its room, so the controls beside it do not move sideways.
+            QSizePolicy policy = info->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            info->setSizePolicy(policy);
             (p == 3 ? bInfo3_ : p == 4 ? bInfo4_ : bInfo5_) = info;
             grid->addWidget(info, line, 5);
         }
