@@ -1,7 +1,9 @@
 #include "form_exists.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace kombora::gui {
 
@@ -13,7 +15,27 @@ QWidget* FindForm(const QString& name) {
     return nullptr;
 }
 
+void CentreOver(QWidget* window, const QWidget* over) {
+    if (over == nullptr) return;
+    over = over->window();
+    window->ensurePolished();
+    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
+    QRect frame(QPoint(0, 0), window->frameGeometry().size());
+    frame.moveCenter(over->frameGeometry().center());
+    if (const QScreen* screen = over->screen()) {
+        const QRect free = screen->availableGeometry();
+        frame.moveRight(std::min(frame.right(), free.right()));
+        frame.moveBottom(std::min(frame.bottom(), free.bottom()));
+        frame.moveLeft(std::max(frame.left(), free.left()));
+        frame.moveTop(std::max(frame.top(), free.top()));
+    }
+    window->move(frame.topLeft());
+}
+
 void BringToFront(QWidget* window) {
+    if (!window->isVisible() && window->parentWidget() != nullptr) {
+        CentreOver(window, window->parentWidget());
+    }
     if (window->isMinimized()) window->showNormal();
     window->show();
     window->raise();
