@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -285,6 +286,32 @@ class MainWindowTest : public QObject {
         QCOMPARE(qobject_cast<TFKal*>(FindForm(QStringLiteral("FKal"))), calendar);
         QVERIFY(calendar->isVisible());
         calendar->hide();
+    }
+
+    // Every week row of the month, the last one too, is shown whole.
+    void calendarShowsEveryWeekWhole() {
+        GuiFixture f;
+        TFMain window(f.Initialize(), f.services());
+        window.show();
+        window.ShowKalender();
+        auto* calendar = qobject_cast<TFKal*>(FindForm(QStringLiteral("FKal")));
+        QVERIFY(calendar);
+        QVERIFY(QTest::qWaitForWindowExposed(calendar));
+        auto* view = calendar->calendar()->findChild<QTableView*>(
+            QStringLiteral("qt_calendar_calendarview"));
+        QVERIFY(view);
+        const int last = view->model()->rowCount() - 1;
+        QCOMPARE(last, 6);  // the weekday header and six weeks
+        QVERIFY2(
+            view->rowViewportPosition(last) + view->rowHeight(last) <= view->viewport()->height(),
+            qPrintable(QStringLiteral("row ends at %1, view is %2 high")
+                           .arg(view->rowViewportPosition(last) + view->rowHeight(last))
+                           .arg(view->viewport()->height())));
+        // The window opened centred over the main window.
+        QVERIFY((calendar->frameGeometry().center() - window.frameGeometry().center())
+                    .manhattanLength() <= 2);
+        calendar->hide();
+        window.hide();
     }
 
     void calculator_data() {

@@ -2,9 +2,12 @@
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTableView>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/startup.h"
 
@@ -35,6 +38,19 @@ TFKal::TFKal(const Services& services, QWidget* parent) : QWidget(parent, Qt::Wi
     calendar_->setSelectedDate(today);
     calendar_->setCurrentPage(today.year(), today.month());
     layout->addWidget(calendar_);
+    // The calendar's own size hint counts rows of the plain font; the month view never draws
+    // a row lower than its header's smallest section, so with bold day numbers the last week
+    // was cut off. Ask for room for all seven rows (weekday names and six weeks).
+    const auto* view =
+        calendar_->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    const auto* bar = calendar_->findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"));
+    if (view != nullptr && bar != nullptr) {
+        const int rows = view->model()->rowCount();
+        const int rowHeight = std::max(view->verticalHeader()->minimumSectionSize(),
+                                       view->verticalHeader()->defaultSectionSize());
+        calendar_->setMinimumHeight(bar->sizeHint().height() + rows * rowHeight +
+                                    2 * view->frameWidth() + 4);
+    }
 
     auto* bottom = new QHBoxLayout;
     auto* todayButton = new QPushButton(QStringLiteral("Today"), this);
