@@ -13,10 +13,12 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/navigation.h"
 #include "app/startup.h"
@@ -42,6 +44,8 @@ namespace {
 
 constexpr int kClientWidth = 721;
 constexpr int kClientHeight = 760;
+// The width of a window manager's frame border, allowed for when the window is placed.
+constexpr int kFrameBorder = 8;
 
 struct PageInfo {
     const char* caption;
@@ -81,8 +85,12 @@ TFMain::TFMain(AppContext& context, const Services& services, QWidget* parent)
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() +
                              findChild<QToolBar*>(QStringLiteral("Tool1"))->sizeHint().height());
     if (const QScreen* screen = QApplication::primaryScreen()) {
+        // The frame and title bar the window manager adds must stay on the screen too (a
+        // 1366 x 768 screen with a task bar); the pages scroll where they do not fit.
         const QRect available = screen->availableGeometry();
-        QRect frame(QPoint(0, 0), size().boundedTo(available.size()));
+        const int titleBar = std::max(32, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        const QSize decoration(2 * kFrameBorder, titleBar + 2 * kFrameBorder);
+        QRect frame(QPoint(0, 0), size().boundedTo(available.size() - decoration));
         frame.moveCenter(available.center());
         setGeometry(frame);
     }

@@ -100,6 +100,27 @@ class MainWindowTest : public QObject {
         window.hide();
     }
 
+    // The window fits a 1366 x 768 screen with a task bar and a title bar: no page holds it
+    // bigger, the pages scroll instead.
+    void fitsASmallScreen() {
+        GuiFixture f;
+        TFMain window(f.Initialize(), f.services());
+        const QSize room(1366 - 16, 768 - 40 - 32 - 16);
+        window.resize(room);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QSize minimum = window.minimumSizeHint().expandedTo(window.minimumSize());
+        QVERIFY2(minimum.width() <= room.width() && minimum.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(minimum.width()).arg(minimum.height())));
+        for (int i = 0; i < window.PC1()->count(); ++i) {
+            window.PC1()->setCurrentIndex(i);
+            QApplication::processEvents();
+            QVERIFY(window.height() <= room.height());
+            QVERIFY(window.PC1()->currentWidget()->isVisible());
+        }
+        window.hide();
+    }
+
     void largestNumberStartsAt59() {
         GuiFixture f;
         TFMain window(f.Initialize(), f.services());

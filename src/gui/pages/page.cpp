@@ -1,9 +1,30 @@
 #include "pages/page.h"
 
 #include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
 #include "icons.h"
 
 namespace kombora::gui {
+
+Page::Page(AppContext& context, const Services& services, QWidget* parent)
+    : QWidget(parent), context_(context), services_(services) {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("PageScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    body_ = new QWidget(scroll);
+    body_->setObjectName(QStringLiteral("PageBody"));
+    scroll->setWidget(body_);
+    // The page's own background shows through.
+    scroll->setStyleSheet(
+        QStringLiteral("QScrollArea#PageScroll, QWidget#PageBody { background: transparent; }"));
+    scroll->viewport()->setAutoFillBackground(false);
+    outer->addWidget(scroll);
+}
 
 QPushButton* Page::MakeBackButton(const QString& name, const QString& caption) {
     auto* button = new QPushButton(MakeIcon(IconKind::Back), caption, this);

@@ -14,8 +14,7 @@ namespace kombora::gui {
 class Page : public QWidget {
     Q_OBJECT
   public:
-    Page(AppContext& context, const Services& services, QWidget* parent = nullptr)
-        : QWidget(parent), context_(context), services_(services) {}
+    Page(AppContext& context, const Services& services, QWidget* parent = nullptr);
 
     AppContext& context() const { return context_; }
     const Services& services() const { return services_; }
@@ -27,6 +26,11 @@ class Page : public QWidget {
     void nextRequested();
 
   protected:
+    // The widget that holds the page's controls; pages lay out their controls on it. It
+    // scrolls when the window is smaller than the page needs, so that the main window fits a
+    // small screen and every control can still be reached.
+    QWidget* body() const { return body_; }
+
     // A navigation button named `name` that emits backRequested or nextRequested.
     QPushButton* MakeBackButton(const QString& name, const QString& caption = tr("Back"));
     QPushButton* MakeNextButton(const QString& name, const QString& caption = tr("Next"));
@@ -34,6 +38,7 @@ class Page : public QWidget {
   private:
     AppContext& context_;
     const Services& services_;
+    QWidget* body_ = nullptr;
 };
 
 }  // namespace kombora::gui

@@ -46,7 +46,7 @@ QLabel* ValueLabel(const char* name, QWidget* parent) {
 PageNumbers::PageNumbers(AppContext& context, const Services& services, QWidget* parent)
     : Page(context, services, parent) {
     setObjectName(QStringLiteral("Tab2"));
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(body());
     auto* top = new QHBoxLayout;
     top->addWidget(MakeBackButton(QStringLiteral("BBack2")));
     top->addStretch();

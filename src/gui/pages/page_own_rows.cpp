@@ -13,7 +13,7 @@ namespace kombora::gui {
 PageOwnRows::PageOwnRows(AppContext& context, const Services& services, QWidget* parent)
     : Page(context, services, parent) {
     setObjectName(QStringLiteral("tab4"));
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(body());
     auto* options = new QHBoxLayout;
     rgTrenner_ = new ChoiceGroup(
         QStringLiteral("Delimiter"),

@@ -8,7 +8,7 @@ namespace kombora::gui {
 PageOwnSystems::PageOwnSystems(AppContext& context, const Services& services, QWidget* parent)
     : Page(context, services, parent) {
     setObjectName(QStringLiteral("Tab6"));
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(body());
     layout->addStretch();
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(MakeBackButton(QStringLiteral("BBack6")));

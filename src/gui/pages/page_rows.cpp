@@ -18,7 +18,7 @@ namespace kombora::gui {
 PageRows::PageRows(AppContext& context, const Services& services, QWidget* parent)
     : Page(context, services, parent) {
     setObjectName(QStringLiteral("Tab3"));
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(body());
     auto* body = new QHBoxLayout;
 
     groupG1_ = new QGroupBox(QString::fromLatin1(kGroupG1InitialCaption), this);

@@ -63,7 +63,7 @@ class ResultList : public QListWidget {
 PageSelection::PageSelection(AppContext& context, const Services& services, QWidget* parent)
     : Page(context, services, parent) {
     setObjectName(QStringLiteral("Tab1"));
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(body());
     BuildFilterGroup();
     layout->addWidget(findChild<QGroupBox*>(QStringLiteral("GrFilter")));
 

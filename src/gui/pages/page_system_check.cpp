@@ -136,7 +136,7 @@ PageSystemTest::~PageSystemTest() {
 }
 
 void PageSystemTest::BuildLayout() {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(body());
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(4);
 
