@@ -20,7 +20,8 @@ install(TARGETS kombora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(TARGET kombora)
     install(TARGETS kombora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/gui/help/
+    # The pages with the help collection the build makes from them (kombora.qhc, .qch).
+    install(DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/help/
         DESTINATION ${KOMBORA_HELP_INSTALL_DIR})
     if(UNIX AND NOT APPLE)
         install(FILES ${KOMBORA_PACKAGING_DIR}/${KOMBORA_APP_ID}.desktop

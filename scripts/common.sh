@@ -8,6 +8,7 @@ KOMBORA_BUILD="$KOMBORA_ROOT/build"
 KOMBORA_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
     libxlsxwriter-dev libzip-dev libpugixml-dev libfreexl-dev
     clang libclang-rt-dev

@@ -114,7 +114,8 @@ void TFMain::BuildMenu() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Content"))->setObjectName(QStringLiteral("MContent"));
-    help->addAction(QStringLiteral("Search &in…"))->setObjectName(QStringLiteral("MSearch"));
+    help->addAction(QStringLiteral("Search &in…"), this, &TFMain::ShowHelpSearch)
+        ->setObjectName(QStringLiteral("MSearch"));
     help->addSeparator();
     help->addAction(QStringLiteral("&Update check"), this, &TFMain::ShowUpdate)
         ->setObjectName(QStringLiteral("MUpdate2"));
@@ -319,6 +320,10 @@ void TFMain::ShowInfo() {
 
 void TFMain::ShowHelp() {
     services_.help->ShowTopic(1010);
+}
+
+void TFMain::ShowHelpSearch() {
+    services_.help->ShowSearch();
 }
 
 void TFMain::showEvent(QShowEvent* event) {

@@ -62,6 +62,8 @@ class TFMain : public QMainWindow {
     void ShowUpdate();
     void ShowInfo();
     void ShowHelp();
+    // "Search in…": the help window at its full-text search.
+    void ShowHelpSearch();
 
     // Navigation: the previous and the following page of `page` (0..5).
     void GoBack(int page);

@@ -113,6 +113,8 @@ class HelpService {
     virtual ~HelpService() = default;
     // Shows topic `context`; does nothing when no help is attached.
     virtual void ShowTopic(int context) = 0;
+    // Opens the help window at its full-text search; does nothing when no help is attached.
+    virtual void ShowSearch() = 0;
 };
 
 // The interfaces a window or page uses; the pointers are never null and outlive the windows.

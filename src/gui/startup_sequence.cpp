@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "app/startup.h"
+#include "help.h"
 #include "main_window.h"
 #include "start_window.h"
 #include "tools/calendar_window.h"
@@ -37,6 +38,7 @@ StartupWindows RunStartup(AppContext& context, const Services& services, HelpSys
         start->SetInitializationDone(true);
         throw;
     }
+    if (help != nullptr) help->SetOwnerWindow(windows.main);
     start->SetMainWindow(windows.main);
     start->SetInitializationDone(true);
     return windows;

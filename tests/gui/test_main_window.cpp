@@ -407,6 +407,17 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.fake().help.topics, QList<int>({1010}));
     }
 
+    // Help → "Search in…" opens the help at its search.
+    void searchInOpensTheHelpSearch() {
+        GuiFixture f;
+        TFMain window(f.Initialize(), f.services());
+        auto* search = window.findChild<QAction*>(QStringLiteral("MSearch"));
+        QVERIFY(search);
+        search->trigger();
+        QCOMPARE(f.fake().help.searches, 1);
+        QVERIFY(f.fake().help.topics.isEmpty());
+    }
+
     // The message convention: German in the plain dialog, English in the styled one, nothing
     // for another language (a question then gets the answer that changes nothing).
     void messageConvention_data() {

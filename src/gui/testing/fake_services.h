@@ -107,7 +107,9 @@ class FakeRandomSeedService : public RandomSeedService {
 class FakeHelpService : public HelpService {
   public:
     void ShowTopic(int context) override { topics.append(context); }
+    void ShowSearch() override { ++searches; }
     QList<int> topics;
+    int searches = 0;
 };
 
 class FakeServices {
