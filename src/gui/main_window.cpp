@@ -82,8 +82,11 @@ TFMain::TFMain(AppContext& context, const Services& services, QWidget* parent)
     updown1Change();
     pc1_->setCurrentIndex(0);
 
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() +
-                             findChild<QToolBar*>(QStringLiteral("Tool1"))->sizeHint().height());
+    // As wide as the widest page needs (the pages scroll up and down, not sideways).
+    resize(
+        QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() +
+                                findChild<QToolBar*>(QStringLiteral("Tool1"))->sizeHint().height())
+            .expandedTo(minimumSizeHint()));
     if (const QScreen* screen = QApplication::primaryScreen()) {
         // The frame and title bar the window manager adds must stay on the screen too (a
         // 1366 x 768 screen with a task bar); the pages scroll where they do not fit.

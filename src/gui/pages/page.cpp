@@ -2,17 +2,37 @@
 
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "icons.h"
 
 namespace kombora::gui {
 
+namespace {
+
+// Scrolls a page up and down when the window is lower than the page needs, but asks for the
+// page's full width, so that the window widens instead of scrolling sideways.
+class PageScrollArea : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    QSize minimumSizeHint() const override {
+        QSize hint = QScrollArea::minimumSizeHint();
+        if (widget() != nullptr) {
+            hint.setWidth(widget()->minimumSizeHint().width() + 2 * frameWidth() +
+                          verticalScrollBar()->sizeHint().width());
+        }
+        return hint;
+    }
+};
+
+}  // namespace
+
 Page::Page(AppContext& context, const Services& services, QWidget* parent)
     : QWidget(parent), context_(context), services_(services) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = new PageScrollArea(this);
     scroll->setObjectName(QStringLiteral("PageScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
