@@ -65,6 +65,8 @@ void SetupApply(CLI::App& app, CliEnvironment& env) {
         rows.ChangingCount = static_cast<int32_t>(changing.size());
         rows.BankCount = static_cast<int32_t>(bank.size());
 
+        // The command line names no lottery: every number of the board may be chosen.
+        context.LargestNumber = kBoardSize;
         const FormingResult result = SystemAnwenden(context, true);
         if (!result.ok) {
             if (!result.message) throw CommandFailure("the rows cannot be formed");

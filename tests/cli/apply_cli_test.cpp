@@ -49,6 +49,16 @@ TEST(CliApply, BankNumberStandsInEveryRowAndSetsTheTipSize) {
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "1,3,8,14,22,31,40");
 }
 
+// The command line names no lottery, so numbers up to 100 are chosen freely.
+TEST(CliApply, NumbersUpToOneHundred) {
+    TempDir dir;
+    const std::string index = std::to_string(FullSystemIndex(6, 7));
+    const auto r = RunCli("apply " + index + " --numbers 100,3,8,14,22,31,59" + DataDir(dir));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "3,8,14,22,31,59");
+    EXPECT_NE(r.out.find("8,14,22,31,59,100"), std::string::npos);
+}
+
 TEST(CliApply, OwnSystemFromTheDataDir) {
     TempDir dir;
     std::filesystem::create_directories(dir.path() / "OwnSystems");

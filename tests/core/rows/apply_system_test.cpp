@@ -26,6 +26,7 @@ class FormingTest : public ::testing::Test {
     void SetUp() override {
         context.folders.appDataFolder = dir.path();
         context.folders.ownSystemsFolder = dir.path();
+        context.LargestNumber = 100;  // a lottery with every number of the board
         Rebuild();
     }
 
