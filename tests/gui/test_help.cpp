@@ -98,12 +98,12 @@ class HelpTest : public QObject {
         HelpSystem help(f.services());
         QVERIFY(help.Attach(f.folders().exeFolder / kHelpFolderName, nullptr));
         QWidget owner;
-        owner.setGeometry(100, 100, 700, 600);
+        owner.setGeometry(50, 0, 700, 600);
         owner.show();
         help.SetOwnerWindow(&owner);
 
         QDialog box(&owner);
-        box.setGeometry(300, 300, 200, 120);
+        box.setGeometry(250, 240, 200, 120);
         bool helpWasModal = false;
         QPoint helpCentre;
         QTimer::singleShot(0, &box, [&] {
