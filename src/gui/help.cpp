@@ -237,13 +237,14 @@ void HelpSystem::Present() {
         window_->hide();
         window_->setWindowModality(modality);
     }
-    if (!window_->isVisible()) {
-        QWidget* over = modal != nullptr ? modal : owner_.data();
-        if (over == nullptr) over = QApplication::activeWindow();
-        CentreOver(window_, over);
-    }
+    QWidget* over = modal != nullptr ? modal : owner_.data();
+    if (over == nullptr) over = QApplication::activeWindow();
+    const bool opening = !window_->isVisible();
     if (window_->isMinimized()) window_->showNormal();
     window_->show();
+    // Placed once shown: a dialog shown for the first time centres itself over its parent,
+    // which is the main window, not the message box that asked for help.
+    if (opening) CentreOver(window_, over);
     window_->raise();
     window_->activateWindow();
 }

@@ -116,7 +116,12 @@ class HelpTest : public QObject {
         });
         box.exec();
         QVERIFY(helpWasModal);
-        QVERIFY((helpCentre - box.frameGeometry().center()).manhattanLength() <= 2);
+        QVERIFY2((helpCentre - box.frameGeometry().center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("help at %1,%2, dialog at %3,%4")
+                                .arg(helpCentre.x())
+                                .arg(helpCentre.y())
+                                .arg(box.frameGeometry().center().x())
+                                .arg(box.frameGeometry().center().y())));
 
         help.ShowTopic(1050);
         QVERIFY(!help.window()->isModal());
