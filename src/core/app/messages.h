@@ -99,6 +99,7 @@ enum class MessageId : uint16_t {
     OwnSystemsTooManyRows,
     OwnSystemsSaveFailed,
     OwnSystemsDeleteFailed,
+    OwnSystemsDeleteQuestion,
     OwnSystemsBadFileName,
     OwnSystemsRowsFileTooFewRows,
     OwnSystemsRowsFileWrongCount,
