@@ -174,6 +174,28 @@ OwnRowsDesign DesignOfTestedOwnRows(const RowStore& rows, int32_t ownDesignRowSi
     return result;
 }
 
+OwnSaveCheck CheckOwnRowsSave(bool textEmpty, bool testRunning, const RowStore& rows,
+                              const OwnTestState& test, bool testJustRan) {
+    if (textEmpty) return OwnSaveCheck::NoRows;
+    if (testRunning) return OwnSaveCheck::TestRunning;
+    if (!rows.OwnRowsReady) return OwnSaveCheck::NotParsed;
+    if (!testJustRan && !test.OwnRowsTested) return OwnSaveCheck::NotTested;
+    if (test.OwnRowsUnfit) return OwnSaveCheck::Unfit;
+    return OwnSaveCheck::Ready;
+}
+
+OwnStoreResult SaveTestedOwnRows(std::vector<TEigSysteme>& list, const OwnStoreFiles& files,
+                                 const RowStore& rows, const OwnTestState& test, double savedAt) {
+    const OwnRowsDesign design =
+        DesignOfTestedOwnRows(rows, test.OwnDesignRowSize, test.OwnGuarantee);
+    if (design.problem) {
+        OwnStoreResult result;
+        result.problem = design.problem;
+        return result;
+    }
+    return SaveOwnSystem(list, files, design.design, savedAt);
+}
+
 OwnStoreResult DeleteOwnSystem(std::vector<TEigSysteme>& list, const OwnStoreFiles& files,
                                int32_t ownIndex) {
     if (ownIndex < 0 || static_cast<std::size_t>(ownIndex) >= list.size()) {

@@ -18,6 +18,7 @@
 
 #include "catalogue/records.h"
 #include "evaluation/own_system_rows.h"
+#include "own/own_rows_test.h"
 #include "rows/row_store.h"
 
 namespace kombora {
@@ -94,6 +95,24 @@ struct OwnRowsDesign {
 };
 OwnRowsDesign DesignOfTestedOwnRows(const RowStore& rows, int32_t ownDesignRowSize,
                                     int32_t ownGuarantee);
+
+// What "Save as system" needs before it can write, checked in this order.
+enum class OwnSaveCheck {
+    NoRows,       // the text field is empty: message OwnRowsNoRowsToSave
+    TestRunning,  // a test is running: message TestBusy, nothing is saved
+    NotParsed,    // the rows are to be parsed first (the parser shows its own message)
+    NotTested,    // the rows are to be tested first ("Test as a system")
+    Unfit,        // the test refused the rows and has said so
+    Ready,
+};
+// `testJustRan`: the save has just run the test itself; it then goes on also when that test
+// was stopped, with the guarantee found until the stop.
+OwnSaveCheck CheckOwnRowsSave(bool textEmpty, bool testRunning, const RowStore& rows,
+                              const OwnTestState& test, bool testJustRan = false);
+
+// Saves the tested own rows as a new own system (DesignOfTestedOwnRows, then SaveOwnSystem).
+OwnStoreResult SaveTestedOwnRows(std::vector<TEigSysteme>& list, const OwnStoreFiles& files,
+                                 const RowStore& rows, const OwnTestState& test, double savedAt);
 
 // Removes own system `ownIndex`: the index without its record, then its rows file (only a
 // file directly in the folder). On failure `list` and the store stay as they were.

@@ -169,5 +169,39 @@ TEST_F(OwnStoreTest, DesignOfTestedRowsWithBankNumbers) {
     EXPECT_EQ(OwnSystemRowsFileText(d.design.rows), "1,2\r\n3,4\r\n5,6\r\n");
 }
 
+TEST(OwnRowsSaveCheck, TheStepsOfSaveAsSystemInOrder) {
+    RowStore rows;
+    OwnTestState test;
+    EXPECT_EQ(CheckOwnRowsSave(true, false, rows, test), OwnSaveCheck::NoRows);
+    EXPECT_EQ(CheckOwnRowsSave(false, true, rows, test), OwnSaveCheck::TestRunning);
+    EXPECT_EQ(CheckOwnRowsSave(false, false, rows, test), OwnSaveCheck::NotParsed);
+    rows.OwnRowsReady = true;
+    EXPECT_EQ(CheckOwnRowsSave(false, false, rows, test), OwnSaveCheck::NotTested);
+    // The save ran the test itself and the user stopped it: it goes on.
+    EXPECT_EQ(CheckOwnRowsSave(false, false, rows, test, true), OwnSaveCheck::Ready);
+    test.OwnRowsUnfit = true;
+    EXPECT_EQ(CheckOwnRowsSave(false, false, rows, test, true), OwnSaveCheck::Unfit);
+    test.OwnRowsUnfit = false;
+    test.OwnRowsTested = true;
+    EXPECT_EQ(CheckOwnRowsSave(false, false, rows, test), OwnSaveCheck::Ready);
+}
+
+TEST_F(OwnStoreTest, TestedOwnRowsWithABankNumberAreSavedAsTheirDesign) {
+    RowStore rows;
+    rows.OwnRows = {{1, 2, 7}, {3, 4, 7}, {5, 6, 7}};
+    rows.OwnRowCount = 3;
+    rows.OwnRowSize = 3;
+    rows.OwnPool = {1, 2, 3, 4, 5, 6, 7};
+    rows.OwnPoolSize = 7;
+    rows.OwnRowsReady = true;
+    OwnTestState test;
+    const OwnRowsTestPlan plan = PrepareOwnRowsTest(rows, 49, test);
+    ASSERT_FALSE(plan.problem.has_value());
+    const OwnStoreResult saved = SaveTestedOwnRows(list_, files_, rows, test, 3.0);
+    ASSERT_TRUE(saved.ok);
+    EXPECT_EQ(list_[0], (TEigSysteme{2, 6, 0, 3, 3.0, "ESY1.csv"}));
+    EXPECT_EQ(dir_.Read("OwnSystems/ESY1.csv"), "1,2\r\n3,4\r\n5,6\r\n");
+}
+
 }  // namespace
 }  // namespace kombora
