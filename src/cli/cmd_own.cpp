@@ -48,14 +48,14 @@ void PrintComparable(const ComparableList& list) {
 
 struct OwnRowsArgs {
     std::string file;
-    std::string delimiter = "spaces";
+    std::string delimiter = "comma";
     std::string largest = "49";
 };
 
 void AddOwnRowsOptions(CLI::App* cmd, OwnRowsArgs& args) {
     cmd->add_option("FILE", args.file, "Text file of own rows, one row per line")->required();
     cmd->add_option("--delimiter", args.delimiter,
-                    "What separates the numbers of a row: comma, semicolon or spaces (default)")
+                    "What separates the numbers of a row: comma (default), semicolon or spaces")
         ->option_text("D");
 }
 
@@ -66,15 +66,13 @@ struct TestedOwnRows {
     OwnRowsTestOutcome outcome;
 };
 
-TestedOwnRows TestOwnRows(AppContext& context, const OwnRowsArgs& args) {
+TestedOwnRows TestOwnRows(AppContext& context, OwnTestState& state, const OwnRowsArgs& args) {
     ReadOwnRowsFile(args.file, args.delimiter, context.LargestNumber, context.rows);
-    OwnTestState state;
     TestedOwnRows tested;
     tested.plan = PrepareOwnRowsTest(context.rows, context.LargestNumber, state);
     if (tested.plan.problem) throw CommandFailure(args.file + ": " + OneLine(*tested.plan.problem));
     tested.result = RunOwnRowsTest(tested.plan);
     tested.outcome = FinishOwnRowsTest(tested.plan, tested.result, context.catalogue, state);
-    context.ownTest = state;
     return tested;
 }
 
@@ -97,7 +95,8 @@ void SetupTestOwn(CLI::App& app, CliEnvironment& env) {
         const int largest = ParseIntArgument(args->largest, "--largest", 32, 100);
         AppContext& context = env.Context();
         context.LargestNumber = largest;
-        const TestedOwnRows tested = TestOwnRows(context, *args);
+        OwnTestState state;
+        const TestedOwnRows tested = TestOwnRows(context, state, *args);
         const OwnRowsTestPlan& plan = tested.plan;
         PrintBankNumbers(plan);
         std::cout << "as a system: " << plan.poolSize << " numbers, " << plan.rowSize
@@ -113,7 +112,7 @@ void SetupTestOwn(CLI::App& app, CliEnvironment& env) {
         }
         std::cout << "guarantee: " << tested.outcome.guaranteeText << '\n'
                   << "description: " << tested.outcome.description << '\n';
-        PrintComparable(context.ownTest.comparable);
+        PrintComparable(state.comparable);
     });
 }
 
@@ -203,12 +202,11 @@ void SetupOwn(CLI::App& app, CliEnvironment& env) {
         const int largest = ParseIntArgument(saveArgs->largest, "--largest", 32, 100);
         AppContext& context = env.Context();
         context.LargestNumber = largest;
-        const TestedOwnRows tested = TestOwnRows(context, *saveArgs);
-        const OwnRowsDesign design = DesignOfTestedOwnRows(
-            context.rows, context.ownTest.OwnDesignRowSize, context.ownTest.OwnGuarantee);
-        if (design.problem) throw CommandFailure(OneLine(*design.problem));
-        const OwnStoreResult saved = SaveOwnSystem(context.OwnSystemList, StoreFiles(context),
-                                                   design.design, OwnSystemTimeStampNow());
+        OwnTestState state;
+        const TestedOwnRows tested = TestOwnRows(context, state, *saveArgs);
+        const OwnStoreResult saved =
+            SaveTestedOwnRows(context.OwnSystemList, StoreFiles(context), context.rows, state,
+                              OwnSystemTimeStampNow());
         if (!saved.ok) throw CommandFailure(OneLine(*saved.problem));
         RebuildCatalogue(context);
         PrintBankNumbers(tested.plan);

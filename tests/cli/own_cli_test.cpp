@@ -25,7 +25,7 @@ class OwnCli : public ::testing::Test {
 };
 
 TEST_F(OwnCli, TestOwnPrintsTableGuaranteeAndTheIdenticalSystem) {
-    const auto r = RunCli("test-own " + RowsFile("1 2 3\n1 2 4\n1 3 4\n2 3 4\n") + DataDir());
+    const auto r = RunCli("test-own " + RowsFile("1,2,3\n1,2,4\n1,3,4\n2,3,4\n") + DataDir());
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("bank numbers: none\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\n2\t6\t0\t6\n3\t4\t0\t0\t4\n"), std::string::npos) << r.out;
@@ -39,6 +39,9 @@ TEST_F(OwnCli, TestOwnLeavesTheBankNumbersOut) {
     const auto r =
         RunCli("test-own " + RowsFile("1,2,7\n3,4,7\n5,6,7\n") + " --delimiter comma" + DataDir());
     ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto spaces = RunCli("test-own " + RowsFile("1 2 7\n3  4 7\n5 6 7\n") +
+                               " --delimiter spaces" + DataDir());
+    EXPECT_EQ(spaces.out, r.out);
     EXPECT_NE(r.out.find("bank numbers: 7\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\n2\t15\t12\t3\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("guarantee: -\n"), std::string::npos);
@@ -52,11 +55,11 @@ TEST_F(OwnCli, Refusals) {
         const char* message;
     };
     const std::vector<Case> cases = {
-        {"unfit rows", "test-own " + RowsFile("1 2 3\n4 5 6\n"), 1,
+        {"unfit rows", "test-own " + RowsFile("1,2,3\n4,5,6\n"), 1,
          "A system test doesn`t make sense"},
-        {"a number above the largest", "test-own " + RowsFile("1 2 3\n1 2 50\n1 3 4\n"), 1,
-         "line 2: '50' is no number from 1 to 49"},
-        {"a bad delimiter", "test-own " + RowsFile("1 2 3\n") + " --delimiter tab", 2,
+        {"a number above the largest", "test-own " + RowsFile("1,2,3\n1,2,50\n1,3,4\n"), 1,
+         "Number 50 in line 2 is outside the range of validity from 1 to 49."},
+        {"a bad delimiter", "test-own " + RowsFile("1,2,3\n") + " --delimiter tab", 2,
          "--delimiter"},
         {"no such system", "own show 1", 1, "there are no own systems"},
     };
@@ -70,7 +73,7 @@ TEST_F(OwnCli, Refusals) {
 }
 
 TEST_F(OwnCli, SaveListShowDelete) {
-    const auto saved = RunCli("own save " + RowsFile("1 2 7\n3 4 7\n5 6 7\n") + DataDir());
+    const auto saved = RunCli("own save " + RowsFile("1,2,7\n3,4,7\n5,6,7\n") + DataDir());
     ASSERT_EQ(saved.exitCode, 0) << saved.err;
     EXPECT_NE(saved.out.find("saved as own system 1 in ESY1.csv, catalogue index 658\n"),
               std::string::npos)
@@ -84,7 +87,7 @@ TEST_F(OwnCli, SaveListShowDelete) {
     EXPECT_EQ(records[0].GA, 0);
     EXPECT_EQ(records[0].TR, 3);
 
-    ASSERT_EQ(RunCli("own save " + RowsFile("1 2 3\n1 2 4\n1 3 4\n2 3 4\n") + DataDir()).exitCode,
+    ASSERT_EQ(RunCli("own save " + RowsFile("1,2,3\n1,2,4\n1,3,4\n2,3,4\n") + DataDir()).exitCode,
               0);
     const auto list = RunCli("own list" + DataDir());
     ASSERT_EQ(list.exitCode, 0) << list.err;
@@ -112,7 +115,7 @@ TEST_F(OwnCli, SaveListShowDelete) {
 }
 
 TEST_F(OwnCli, ShowOfASystemWhoseRowsFileIsMissing) {
-    ASSERT_EQ(RunCli("own save " + RowsFile("1 2 3\n1 2 4\n1 3 4\n2 3 4\n") + DataDir()).exitCode,
+    ASSERT_EQ(RunCli("own save " + RowsFile("1,2,3\n1,2,4\n1,3,4\n2,3,4\n") + DataDir()).exitCode,
               0);
     std::filesystem::remove(OwnFolder() / "ESY1.csv");
     const auto list = RunCli("own list" + DataDir());

@@ -8,7 +8,6 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/own_index.h"
 #include "catalogue/records.h"
-#include "own/own_rows_test.h"
 #include "rows/row_store.h"
 
 namespace kombora {
@@ -29,9 +28,6 @@ struct AppContext {
     bool TestRunning = false;
     bool TestStopRequested = false;
     bool OwnTestFromButton = false;
-
-    // What the last own-rows test left.
-    OwnTestState ownTest;
 
     // What loading the own-systems index found at start-up.
     OwnIndexLoad ownIndexLoad;

@@ -71,8 +71,6 @@
 //   own_systems.too_many_rows          more rows than a record holds (%1 rows)
 //   own_systems.save_failed            rows file or index could not be written (%1 reason)
 //   own_systems.delete_failed          rows file or index could not be changed (%1 reason)
-//   own_systems.delete_question        "System löschen": delete for good? (Yes/No; %1 number,
-//                                      %2 rows file)
 //   own_systems.bad_file_name          record names no plain file (%1 name)
 //   own_systems.rows_file_too_few_rows     damaged rows file (%1 file, %2 found, %3 needed)
 //   own_systems.rows_file_wrong_count      damaged rows file (%1 file, %2 line, %3 found,
@@ -576,11 +574,6 @@ constexpr std::array kMessages = {
            "The system could not be deleted: %1"
            "\r\r"
            "I have to abort."),
-    Question(M::OwnSystemsDeleteQuestion, "own_systems.delete_question", MessageButtons::YesNo,
-             "Soll das eigene System %1 (%2) wirklich gelöscht werden? Das Löschen kann nicht "
-             "rückgängig gemacht werden.",
-             "Do you really want to delete own system %1 (%2)? Deleting a system can not be "
-             "undone."),
     Notice(M::OwnSystemsBadFileName, "own_systems.bad_file_name", Error,
            "Der Dateiname \"%1\" des eigenen Systems ist ungültig. Das System kann daher nicht "
            "verwendet werden."

@@ -99,7 +99,6 @@ enum class MessageId : uint16_t {
     OwnSystemsTooManyRows,
     OwnSystemsSaveFailed,
     OwnSystemsDeleteFailed,
-    OwnSystemsDeleteQuestion,
     OwnSystemsBadFileName,
     OwnSystemsRowsFileTooFewRows,
     OwnSystemsRowsFileWrongCount,

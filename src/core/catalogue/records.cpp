@@ -38,13 +38,9 @@ std::optional<OwnRecordBytes> EncodeOwnRecord(const TEigSysteme& system) {
     bytes[0] = system.RG;
     bytes[1] = system.WZ;
     bytes[2] = system.GA;
-    bytes[3] = system.reserved[0];
     PutU16(&bytes[4], system.TR);
-    bytes[6] = system.reserved[1];
-    bytes[7] = system.reserved[2];
     PutF64(&bytes[8], system.gesp);
     bytes[16] = static_cast<uint8_t>(name.size());
-    std::memcpy(&bytes[17], system.nameTail.data(), system.nameTail.size());
     std::memcpy(&bytes[17], name.data(), name.size());
     return bytes;
 }
@@ -55,11 +51,9 @@ TEigSysteme DecodeOwnRecord(std::span<const uint8_t, kOwnRecordSize> bytes) {
     system.WZ = bytes[1];
     system.GA = bytes[2];
     system.TR = GetU16(&bytes[4]);
-    system.reserved = {bytes[3], bytes[6], bytes[7]};
     system.gesp = GetF64(&bytes[8]);
     const std::size_t length = bytes[16];
     system.fn = AnsiToUtf8(std::string_view(reinterpret_cast<const char*>(&bytes[17]), length));
-    std::memcpy(system.nameTail.data() + length, &bytes[17 + length], 255 - length);
     return system;
 }
 

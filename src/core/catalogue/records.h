@@ -26,12 +26,6 @@ struct TEigSysteme {
     uint16_t TR = 0;
     double gesp = 0.0;  // time of saving: days since 1899-12-30 plus the fraction of the day
     std::string fn;     // rows-file name in the own-systems folder, UTF-8
-    // Bytes of the file record the program does not use, kept as they were read so that
-    // rewriting the index changes no record: bytes 3, 6 and 7, and the bytes of the name
-    // field after the name (entry i is byte 17 + i; entries under the name stay 0). All 0 in
-    // a record the program creates.
-    std::array<uint8_t, 3> reserved{};
-    std::array<uint8_t, 255> nameTail{};
 
     friend bool operator==(const TEigSysteme&, const TEigSysteme&) = default;
 };
@@ -40,12 +34,11 @@ inline constexpr std::size_t kOwnRecordSize = 272;
 using OwnRecordBytes = std::array<uint8_t, kOwnRecordSize>;
 
 // The 272-byte little-endian file record. The file name is written as one length byte and
-// the name in the ANSI code page, the unused bytes from `reserved` and `nameTail`; nullopt
-// when the name does not fit 255 bytes.
+// the name in the ANSI code page; nullopt when the name does not fit 255 bytes.
 std::optional<OwnRecordBytes> EncodeOwnRecord(const TEigSysteme& system);
 
 // Reads a record written by EncodeOwnRecord (or by an earlier version of the program); the
-// name is accepted in UTF-8 or Windows-1252. The unused bytes go to `reserved` and `nameTail`.
+// name is accepted in UTF-8 or Windows-1252. Bytes after the name are ignored.
 TEigSysteme DecodeOwnRecord(std::span<const uint8_t, kOwnRecordSize> bytes);
 
 }  // namespace kombora

@@ -4,38 +4,16 @@
 #include <array>
 
 #include "catalogue/binomial.h"
+#include "evaluation/distribution.h"
 #include "evaluation/draws.h"
 
 namespace kombora {
-
-NumberSet OwnBankNumbers(const std::vector<std::vector<uint8_t>>& rows) {
-    std::array<int32_t, 256> counts{};
-    for (const auto& row : rows) {
-        for (uint8_t n : row) ++counts[n];
-    }
-    NumberSet bank;
-    const auto rowCount = static_cast<int32_t>(rows.size());
-    for (int n = 1; n <= 255; ++n) {
-        if (counts[static_cast<std::size_t>(n)] > 1 &&
-            counts[static_cast<std::size_t>(n)] == rowCount) {
-            bank.Add(n);
-        }
-    }
-    return bank;
-}
 
 OwnRowsTestPlan PrepareOwnRowsTest(RowStore& rows, int32_t largestNumber, OwnTestState& state) {
     OwnRowsTestPlan plan;
 
     // The number distribution, without showing it: counts and bank numbers.
-    rows.OwnNumberCounts.fill(0);
-    for (const auto& row : rows.OwnRows) {
-        for (uint8_t n : row) {
-            if (n >= 1 && n <= 100) ++rows.OwnNumberCounts[n];
-        }
-    }
-    rows.OwnBankSet = OwnBankNumbers(rows.OwnRows);
-    rows.OwnBankCount = rows.OwnBankSet.Count();
+    Verteilungermitteln(rows);
 
     plan.bankSet = rows.OwnBankSet;
     plan.bankCount = rows.OwnBankCount;
@@ -72,6 +50,17 @@ OwnRowsTestPlan PrepareOwnRowsTest(RowStore& rows, int32_t largestNumber, OwnTes
     return plan;
 }
 
+namespace {
+
+// PGarantie: "?" after a stop, "-" without a guarantee, the guarantee otherwise.
+std::string GuaranteeText(bool stopped, int32_t guarantee) {
+    if (stopped) return "?";
+    if (guarantee > 1) return std::to_string(guarantee);
+    return "-";
+}
+
+}  // namespace
+
 EvaluationResult RunOwnRowsTest(const OwnRowsTestPlan& plan, const EvaluationOptions& options,
                                 std::stop_token stop, const EvaluationCallbacks& callbacks) {
     return EvaluateHits(plan.rowSets, plan.poolSize, plan.firstHitCount, plan.rowSize, options,
@@ -95,11 +84,8 @@ OwnRowsTestOutcome FinishOwnRowsTest(const OwnRowsTestPlan& plan, const Evaluati
     state.OwnGuarantee = OwnGuarantee(result);
     outcome.guarantee = state.OwnGuarantee;
     state.OwnRowsTested = !result.stopped;
-    if (result.stopped) {
-        outcome.guaranteeText = "?";
-        return outcome;
-    }
-    outcome.guaranteeText = state.OwnGuarantee > 1 ? std::to_string(state.OwnGuarantee) : "-";
+    outcome.guaranteeText = GuaranteeText(result.stopped, state.OwnGuarantee);
+    if (result.stopped) return outcome;
     if (auto found = FindComparableSystems(catalogue, plan.rowSize, plan.poolSize,
                                            state.OwnGuarantee, plan.rowCount)) {
         state.comparable = std::move(*found);

@@ -49,12 +49,9 @@ struct OwnRowsTestPlan {
     std::optional<MessageProblem> problem;  // set when the rows are unfit for a test
 };
 
-// The numbers that stand in every one of the rows (only when there are at least two rows),
-// in the way the number distribution finds them.
-NumberSet OwnBankNumbers(const std::vector<std::vector<uint8_t>>& rows);
-
 // Prepares the test of the parsed own rows in `rows` (OwnRows, OwnRowCount, OwnRowSize,
-// OwnPool, OwnPoolSize). Fills OwnNumberCounts, OwnBankSet and OwnBankCount, removes the bank
+// OwnPool, OwnPoolSize). Fills OwnNumberCounts, OwnBankSet and OwnBankCount (the number
+// distribution, Verteilungermitteln), removes the bank
 // numbers from OwnPool and builds OwnRowSets anew. Rows with fewer than 3 changing numbers,
 // fewer than 3 rows, fewer than 2 or more than 10 numbers per row after removing the bank
 // numbers are unfit: `problem` holds the unfit message and state.OwnRowsUnfit is set.

@@ -135,17 +135,6 @@ TEST_F(OwnStoreTest, AFailedIndexWriteLeavesListIndexAndFolderAsTheyWere) {
     EXPECT_TRUE(std::filesystem::exists(files_.folder / "ESY1.csv"));
 }
 
-TEST_F(OwnStoreTest, RewritingTheIndexKeepsTheUnusedBytesOfOtherRecords) {
-    TEigSysteme old{2, 6, 0, 3, 1.0, "ESY9.csv"};
-    old.reserved = {1, 2, 3};
-    old.nameTail[20] = 0x55;
-    ASSERT_TRUE(SaveOwnSystemIndex(files_.indexFile, {old}));
-    dir_.Write("OwnSystems/ESY9.csv", "1,2\r\n3,4\r\n5,6\r\n");
-    list_ = Loaded();
-    ASSERT_TRUE(SaveOwnSystem(list_, files_, Design(), 2.0).ok);
-    EXPECT_EQ(Loaded()[0], old);
-}
-
 TEST_F(OwnStoreTest, TooManyRowsAreRefused) {
     OwnSystemDesign design = Design();
     design.rows.resize(65536, NumberSet{1, 2});
