@@ -8,6 +8,7 @@
 #include "catalogue/own_index.h"
 #include "io/atomic_file.h"
 #include "io/text_encoding.h"
+#include "own/own_rows_file.h"
 
 namespace kombora {
 namespace {
@@ -109,10 +110,13 @@ bool OwnRowsFilePresent(const OwnStoreFiles& files, const TEigSysteme& record) {
 
 std::vector<std::vector<int32_t>> ReadOwnSystemRowsOf(const OwnStoreFiles& files,
                                                       const TEigSysteme& record) {
-    if (!IsPlainFileName(record.fn)) {
-        throw RowsFileError(MessageProblem{MessageId::OwnSystemsBadFileName, {record.fn}});
+    const TSysteme shape{record.RG, record.WZ, record.GA, record.TR};
+    OwnRowsRead read = ReadOwnRowsFile(files.folder, record.fn, shape);
+    if (read.ok()) return std::move(read.rows);
+    if (read.problem) {
+        throw RowsFileError(MessageProblem{read.problem->id, read.problem->args});
     }
-    return ReadOwnSystemRows(files.RowsFile(record), record, record.fn);
+    throw RowsFileError(MessageProblem{MessageId::TestRowsFileNotFound, {record.fn}});
 }
 
 OwnStoreResult SaveOwnSystem(std::vector<TEigSysteme>& list, const OwnStoreFiles& files,
