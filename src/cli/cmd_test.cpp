@@ -1,10 +1,10 @@
 // The system test from the command line: test (a catalogue entry) and test-rows (rows from a
 // text file).
 #include <chrono>
+#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,8 +12,8 @@
 #include "cli_command.h"
 #include "evaluation/hit_engine.h"
 #include "evaluation/system_check.h"
-#include "io/checked_read.h"
 #include "io/text_encoding.h"
+#include "rows_file.h"
 
 namespace kombora::cli {
 namespace {
@@ -97,71 +97,6 @@ void SetupTest(CLI::App& app, CliEnvironment& env) {
     });
 }
 
-// Rows in a text file: one row per line, design numbers separated by blanks or commas.
-std::vector<NumberSet> ReadRowsFile(const std::string& name, int wz, int& rowSize) {
-    // Only a regular file is read, and only up to a size no sensible rows file reaches.
-    constexpr std::uintmax_t kLimit = 64u << 20;
-    const CheckedRead file = ReadCheckedFile(PathFromUtf8(name), kLimit);
-    if (!file) {
-        throw CommandFailure("cannot read the rows file " + QuoteForMessage(name) + ": " +
-                             RefusalReason(file, kLimit));
-    }
-    std::istringstream in(file.data);
-    std::vector<NumberSet> rows;
-    rowSize = 0;
-    int firstRowLine = 0;
-    std::string line;
-    for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
-        const std::string where =
-            QuoteForMessage(name) + ", line " + std::to_string(lineNumber) + ": ";
-        for (char& c : line) {
-            if (c == ',' || c == '\t' || c == '\r' || c == ';') c = ' ';
-        }
-        NumberSet row;
-        int count = 0;
-        std::size_t at = 0;
-        while (at < line.size()) {
-            if (line[at] == ' ') {
-                ++at;
-                continue;
-            }
-            const std::size_t end = std::min(line.find(' ', at), line.size());
-            const std::string field = line.substr(at, end - at);
-            at = end;
-            int number = 0;
-            try {
-                number = ParseIntArgument(field, "number", 1, wz);
-            } catch (const CLI::ValidationError&) {
-                throw CommandFailure(where + "'" + QuoteForMessage(field) +
-                                     "' is no design number from 1 to " + std::to_string(wz));
-            }
-            if (row.Contains(number)) {
-                throw CommandFailure(where + "the number " + std::to_string(number) +
-                                     " occurs twice");
-            }
-            row.Add(number);
-            ++count;
-        }
-        if (count == 0) continue;  // blank lines carry no row
-        if (count > kMaxHitCount) {
-            throw CommandFailure(where + std::to_string(count) +
-                                 " numbers; a row holds at most 10");
-        }
-        if (rows.empty()) {
-            rowSize = count;
-            firstRowLine = lineNumber;
-        } else if (count != rowSize) {
-            throw CommandFailure(where + std::to_string(count) + " numbers, but line " +
-                                 std::to_string(firstRowLine) + " has " + std::to_string(rowSize));
-        }
-        rows.push_back(row);
-    }
-    if (rows.empty()) {
-        throw CommandFailure("the rows file " + QuoteForMessage(name) + " holds no rows");
-    }
-    return rows;
-}
-
 void SetupTestRows(CLI::App& app, CliEnvironment&) {
     struct Args {
         std::string file;
@@ -177,8 +112,14 @@ void SetupTestRows(CLI::App& app, CliEnvironment&) {
     cmd->callback([args] {
         const int wz = ParseIntArgument(args->wz, "--wz", 2, 100);
         const EvaluationOptions options = ToEvaluationOptions(args->engine);
-        int rowSize = 0;
-        const std::vector<NumberSet> rows = ReadRowsFile(args->file, wz, rowSize);
+        const auto numbers = ReadRowsFile(args->file, wz, "design number");
+        std::vector<NumberSet> rows;
+        for (const auto& row : numbers) {
+            NumberSet set;
+            for (int32_t n : row) set.Add(n);
+            rows.push_back(set);
+        }
+        const auto rowSize = static_cast<int>(numbers.front().size());
         PrintResult(Timed(args->engine.timing,
                           [&] { return EvaluateHits(rows, wz, kMinHitCount, rowSize, options); }));
     });

@@ -48,6 +48,17 @@
 //   test.own_rows_too_long             own rows longer than 10 after the bank numbers (%1)
 //   test.out_of_memory                 the draws of a test do not fit into memory
 //   test.busy                          a command that must wait for the running test
+// draw
+//   draw.not_a_number                  an item of the drawn numbers is no whole number (%1)
+//   draw.out_of_range                  a drawn number outside 1..largest (%1 number, %2 largest)
+//   draw.twice                         a number drawn twice (%1)
+//   draw.too_few                       fewer numbers than the lottery draws (%1 given, %2 drawn)
+//   draw.too_many                      more numbers than the lottery draws (%1 given, %2 drawn)
+//   draw.extra_not_a_number            the extra number is no whole number (%1)
+//   draw.extra_out_of_range            extra number outside 1..largest (%1 number, %2 largest)
+//   draw.extra_among_numbers           extra number is one of the drawn numbers (%1)
+//   draw.extra_more_than_one           more than one extra number
+//   draw.no_rows                       "Check" without rows
 // own rows
 //   own_rows.empty_text                empty text field (parser, "Search")
 //   own_rows.bracket_question          rows in brackets? (Yes/No/Cancel)
@@ -424,6 +435,78 @@ constexpr std::array kMessages = {
            "\r\r"
            "I will abort first of all."),
 
+    // ---- checking rows against a draw
+    Notice(M::DrawNotANumber, "draw.not_a_number", Information,
+           "Die Angabe \"%1\" bei den gezogenen Zahlen ist keine ganze Zahl."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "Item \"%1\" among the drawn numbers is not a whole number."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::DrawOutOfRange, "draw.out_of_range", Information,
+           "Die gezogene Zahl %1 liegt außerhalb des Bereichs von 1 bis %2."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "The drawn number %1 is outside the range from 1 to %2."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::DrawTwice, "draw.twice", Information,
+           "Die Zahl %1 steht mehr als einmal unter den gezogenen Zahlen."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "Number %1 appears more than once among the drawn numbers."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::DrawTooFew, "draw.too_few", Information,
+           "Es sind nur %1 Zahlen angegeben, gezogen werden aber %2."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "Only %1 numbers are given, but the lottery draws %2."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::DrawTooMany, "draw.too_many", Information,
+           "Es sind %1 Zahlen angegeben, gezogen werden aber nur %2."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "%1 numbers are given, but the lottery draws only %2."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::DrawExtraNotANumber, "draw.extra_not_a_number", Information,
+           "Die Zusatzzahl \"%1\" ist keine ganze Zahl."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "The extra number \"%1\" is not a whole number."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::DrawExtraOutOfRange, "draw.extra_out_of_range", Information,
+           "Die Zusatzzahl %1 liegt außerhalb des Bereichs von 1 bis %2."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "The extra number %1 is outside the range from 1 to %2."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::DrawExtraAmongNumbers, "draw.extra_among_numbers", Information,
+           "Die Zusatzzahl %1 steht schon unter den gezogenen Zahlen."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "The extra number %1 is already one of the drawn numbers."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::DrawExtraMoreThanOne, "draw.extra_more_than_one", Information,
+           "Bitte geben Sie höchstens eine Zusatzzahl an."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "Please give at most one extra number."
+           "\r\r"
+           "I will abort first of all."),
+    Notice(M::DrawNoRows, "draw.no_rows", Information,
+           "Es gibt keine Tippreihen, die geprüft werden könnten."
+           "\r\r"
+           "Ich breche erst einmal ab.",
+           "There are no series of bets that could be checked."
+           "\r\r"
+           "I will abort first of all."),
+
     // ---- own rows
     Notice(M::OwnRowsEmptyText, "own_rows.empty_text", Information,
            "Das Textfeld enthält keine Tippreihen."
@@ -796,6 +879,20 @@ constexpr std::array kLabels = {
     LabelSpec{L::TestButtonStop, "test.button_stop", "Test stoppen", "Stop test"},
     LabelSpec{L::TestDescriptionCaption, "test.description_caption", "Systembeschreibung",
               "System description"},
+    LabelSpec{L::DrawSummaryOneRowOneMatch, "draw.summary_one_row_one_match",
+              "1 Reihe mit 1 Richtigen", "1 row with 1 match"},
+    LabelSpec{L::DrawSummaryOneRow, "draw.summary_one_row", "1 Reihe mit %2 Richtigen",
+              "1 row with %2 matches"},
+    LabelSpec{L::DrawSummaryRowsOneMatch, "draw.summary_rows_one_match",
+              "%1 Reihen mit 1 Richtigen", "%1 rows with 1 match"},
+    LabelSpec{L::DrawSummaryRows, "draw.summary_rows", "%1 Reihen mit %2 Richtigen",
+              "%1 rows with %2 matches"},
+    LabelSpec{L::DrawSummaryWithExtraOne, "draw.summary_with_extra_one", " (mit Zusatzzahl)",
+              " (with the extra number)"},
+    LabelSpec{L::DrawSummaryWithExtra, "draw.summary_with_extra", " (%1 davon mit Zusatzzahl)",
+              " (%1 of them with the extra number)"},
+    LabelSpec{L::OddsOneIn, "odds.one_in", "1 zu %1", "1 in %1"},
+    LabelSpec{L::OddsNever, "odds.never", "nie", "never"},
     LabelSpec{L::OwnRowsFromClipboard, "own_rows.from_clipboard",
               "...aus Zwischenablage eingefügt...", "...inserted from clipboard..."},
     LabelSpec{L::OwnRowsSheetName, "own_rows.sheet_name", "Tippreihen", "Series of bets"},

@@ -188,9 +188,9 @@ TEST(MessageTable, SeparatesParagraphsWithTheProgramsBreak) {
 }
 
 TEST(MessageTable, KeysAreUniqueAndGroupedBySubsystem) {
-    const std::set<std::string_view> groups = {"startup", "general", "selection", "board",
-                                               "forming", "test",    "own_rows",  "own_systems",
-                                               "update",  "tools"};
+    const std::set<std::string_view> groups = {"startup",     "general", "selection", "board",
+                                               "forming",     "test",    "draw",      "own_rows",
+                                               "own_systems", "update",  "tools"};
     std::set<std::string_view> keys;
     for (const MessageEntry& m : AllMessages()) {
         EXPECT_TRUE(keys.insert(m.key).second) << "duplicate key " << m.key;
