@@ -126,8 +126,8 @@ std::vector<MatchSummaryLine> SummarizeMatches(std::span<const RowMatch> matches
     return result;
 }
 
-std::string MatchSummaryText(const MatchSummaryLine& line, int32_t language) {
-    const NumberLocale locale = language == 0 ? NumberLocale::German() : NumberLocale::English();
+std::string MatchSummaryText(const MatchSummaryLine& line, int32_t language,
+                             const NumberLocale& locale) {
     const LabelId id =
         line.rows == 1
             ? (line.matches == 1 ? LabelId::DrawSummaryOneRowOneMatch : LabelId::DrawSummaryOneRow)

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/number_format.h"
 #include "evaluation/own_system_rows.h"
 #include "rows/number_set.h"
 
@@ -56,7 +57,9 @@ struct MatchSummaryLine {
 std::vector<MatchSummaryLine> SummarizeMatches(std::span<const RowMatch> matches);
 
 // A summary line as the pages show it: "2 rows with 5 matches (1 of them with the extra
-// number)" in English, "2 Reihen mit 5 Richtigen (1 davon mit Zusatzzahl)" in German.
-std::string MatchSummaryText(const MatchSummaryLine& line, int32_t language);
+// number)" in English, "2 Reihen mit 5 Richtigen (1 davon mit Zusatzzahl)" in German; row
+// counts in the pattern "#," of the locale.
+std::string MatchSummaryText(const MatchSummaryLine& line, int32_t language,
+                             const NumberLocale& locale);
 
 }  // namespace kombora

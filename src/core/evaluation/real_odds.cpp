@@ -35,6 +35,20 @@ void BestMatchCounts::Set(int j, int m, int64_t count) {
     counts_[static_cast<std::size_t>((j - range_.first) * (rowSize_ + 1) + m)] = count;
 }
 
+std::optional<std::vector<int64_t>> HitCountMatches(const EvaluationResult& result, int k,
+                                                    int rowSize) {
+    if (result.StateOf(k) != HitCountState::Complete || rowSize < 0) return std::nullopt;
+    std::vector<int64_t> counts(static_cast<std::size_t>(rowSize + 1), 0);
+    int64_t matched = 0;
+    for (int m = 1; m <= std::min(k, kMaxHitCount); ++m) {
+        const int64_t c = result.tally(k, m);
+        if (m <= rowSize) counts[static_cast<std::size_t>(m)] = c;
+        matched += c;
+    }
+    counts[0] = Binomial(result.wz, k) - matched;
+    return counts;
+}
+
 namespace {
 
 // Hit count j of a tally into the counts; the draws without a match are the rest of C(wz, j).
@@ -201,9 +215,8 @@ std::string OddsPercentText(int64_t count, int64_t total, const NumberLocale& lo
     return text;
 }
 
-std::string OneInText(int64_t count, int64_t total, int32_t language) {
+std::string OneInText(int64_t count, int64_t total, int32_t language, const NumberLocale& locale) {
     if (count <= 0) return LabelText(LabelId::OddsNever, language).value_or("");
-    const NumberLocale locale = language == 0 ? NumberLocale::German() : NumberLocale::English();
     const long double n = static_cast<long double>(total) / static_cast<long double>(count);
     std::string number;
     if (n < 9.95L) {

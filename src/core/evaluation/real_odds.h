@@ -51,6 +51,11 @@ class BestMatchCounts {
     std::vector<int64_t> counts_;  // (j - first) * (rowSize + 1) + m
 };
 
+// The draws of a finished hit count k of a test per best-row match count m = 0..rowSize
+// (the draws without a match are the rest of C(wz, k)); nullopt unless k is Complete.
+std::optional<std::vector<int64_t>> HitCountMatches(const EvaluationResult& result, int k,
+                                                    int rowSize);
+
 // Progress of the evaluations the counts still need: draws done of all such draws.
 using OddsProgress = std::function<void(int64_t drawsDone, int64_t drawTotal)>;
 
@@ -104,7 +109,7 @@ std::string DecimalText(long double value);
 std::string OddsPercentText(int64_t count, int64_t total, const NumberLocale& locale);
 
 // count / total as "1 in N" (German "1 zu N"): N with one decimal below 10, else rounded and
-// grouped; "never" / "nie" for a count of 0.
-std::string OneInText(int64_t count, int64_t total, int32_t language);
+// grouped, in the locale's separators; "never" / "nie" for a count of 0.
+std::string OneInText(int64_t count, int64_t total, int32_t language, const NumberLocale& locale);
 
 }  // namespace kombora

@@ -137,8 +137,8 @@ TEST(MatchSummaryText, ReadsInBothLanguages) {
                   "1,200 rows with 1 match (3 of them with the extra number)"},
              Case{{0, 4, 0}, "4 Reihen mit 0 Richtigen", "4 rows with 0 matches"},
          }) {
-        EXPECT_EQ(MatchSummaryText(c.line, 0), c.german);
-        EXPECT_EQ(MatchSummaryText(c.line, 1), c.english);
+        EXPECT_EQ(MatchSummaryText(c.line, 0, NumberLocale::German()), c.german);
+        EXPECT_EQ(MatchSummaryText(c.line, 1, NumberLocale::English()), c.english);
     }
 }
 

@@ -207,10 +207,10 @@ TEST(RealOdds, OneRowInSixOutOf49) {
         EXPECT_EQ(line.bestRowDraws, line.rowDraws) << "one row is its own best row";
     }
     EXPECT_EQ(DecimalText(odds.lines[6].bestRowProbability), "0.0000000715112384201852");
-    EXPECT_EQ(OneInText(1, odds.drawCount, 1), "1 in 13,983,816");
-    EXPECT_EQ(OneInText(1, odds.drawCount, 0), "1 zu 13.983.816");
-    EXPECT_EQ(OneInText(246'820, odds.drawCount, 1), "1 in 57");
-    EXPECT_EQ(OneInText(6'096'454, odds.drawCount, 0), "1 zu 2,3");
+    EXPECT_EQ(OneInText(1, odds.drawCount, 1, NumberLocale::English()), "1 in 13,983,816");
+    EXPECT_EQ(OneInText(1, odds.drawCount, 0, NumberLocale::German()), "1 zu 13.983.816");
+    EXPECT_EQ(OneInText(246'820, odds.drawCount, 1, NumberLocale::English()), "1 in 57");
+    EXPECT_EQ(OneInText(6'096'454, odds.drawCount, 0, NumberLocale::German()), "1 zu 2,3");
     EXPECT_EQ(OddsPercentText(246'820, odds.drawCount, NumberLocale::English()), "1.77");
     EXPECT_EQ(OddsPercentText(1, odds.drawCount, NumberLocale::German()), "0,00000715");
 }
@@ -230,12 +230,32 @@ TEST(DecimalText, FifteenSignificantDigitsWithoutExponent) {
 }
 
 TEST(OneInText, EdgeCases) {
-    EXPECT_EQ(OneInText(0, 100, 1), "never");
-    EXPECT_EQ(OneInText(0, 100, 0), "nie");
-    EXPECT_EQ(OneInText(100, 100, 1), "1 in 1");
-    EXPECT_EQ(OneInText(40, 100, 1), "1 in 2.5");
+    EXPECT_EQ(OneInText(0, 100, 1, NumberLocale::English()), "never");
+    EXPECT_EQ(OneInText(0, 100, 0, NumberLocale::German()), "nie");
+    EXPECT_EQ(OneInText(100, 100, 1, NumberLocale::English()), "1 in 1");
+    EXPECT_EQ(OneInText(40, 100, 1, NumberLocale::English()), "1 in 2.5");
     EXPECT_EQ(OddsPercentText(0, 100, NumberLocale::English()), "0");
     EXPECT_EQ(OddsPercentText(100, 100, NumberLocale::German()), "100,00");
+}
+
+}  // namespace
+}  // namespace kombora
+
+namespace kombora {
+namespace {
+
+TEST(HitCountMatches, CompleteHitCountsWithTheDrawsWithoutAMatch) {
+    const std::vector<NumberSet> rows = {{1, 2, 3}, {1, 4, 5}, {2, 4, 6}};
+    EvaluationResult result = EvaluateHits(rows, 7, 2, 3);
+    EXPECT_EQ(HitCountMatches(result, 2, 3), (std::vector<int64_t>{0, 12, 9, 0}));
+    const auto three = HitCountMatches(result, 3, 3);
+    ASSERT_TRUE(three.has_value());
+    EXPECT_EQ((*three)[0], 0);
+    EXPECT_EQ((*three)[3], 3);
+    EXPECT_EQ((*three)[1] + (*three)[2] + (*three)[3], Binomial(7, 3));
+    EXPECT_FALSE(HitCountMatches(result, 4, 3).has_value()) << "outside the run";
+    result.state[3] = HitCountState::Partial;
+    EXPECT_FALSE(HitCountMatches(result, 3, 3).has_value());
 }
 
 }  // namespace
