@@ -14,8 +14,8 @@ namespace {
 
 const char* KindOf(const Catalogue& catalogue, int32_t index) {
     if (catalogue.IsBuiltin(index)) return "builtin";
-    if (catalogue.IsFull(index)) return "full";
-    return "own";
+    if (catalogue.IsOwn(index)) return "own";
+    return "full";
 }
 
 void SetupCatalogue(CLI::App& app, CliEnvironment& env) {

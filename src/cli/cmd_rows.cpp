@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogue/builtin_rows.h"
+#include "catalogue/subsets.h"
 #include "cli_command.h"
 #include "io/text_encoding.h"
 #include "own/own_rows_file.h"
@@ -23,18 +24,12 @@ void PrintRow(std::ostream& out, const std::vector<int>& row) {
 
 // All RG-combinations of 1..WZ in lexicographic order.
 void PrintFullSystem(std::ostream& out, int rg, int wz) {
-    std::vector<int> row(static_cast<std::size_t>(rg));
-    for (int c = 0; c < rg; ++c) row[static_cast<std::size_t>(c)] = c + 1;
-    while (true) {
+    std::vector<int> row;
+    ForEachSubset(wz, rg, [&](std::span<const int> positions) {
+        row.clear();
+        for (const int p : positions) row.push_back(p + 1);
         PrintRow(out, row);
-        int c = rg - 1;
-        while (c >= 0 && row[static_cast<std::size_t>(c)] == wz - rg + c + 1) --c;
-        if (c < 0) return;
-        ++row[static_cast<std::size_t>(c)];
-        for (int j = c + 1; j < rg; ++j) {
-            row[static_cast<std::size_t>(j)] = row[static_cast<std::size_t>(j - 1)] + 1;
-        }
-    }
+    });
 }
 
 void SetupRows(CLI::App& app, CliEnvironment& env) {
@@ -54,7 +49,7 @@ void SetupRows(CLI::App& app, CliEnvironment& env) {
                 std::sort(row.begin(), row.end());
                 PrintRow(out, row);
             }
-        } else if (catalogue.IsFull(i)) {
+        } else if (!catalogue.IsOwn(i)) {
             PrintFullSystem(out, e.RG, e.WZ);
         } else {
             const auto own = catalogue.OwnSystemIndex(i);

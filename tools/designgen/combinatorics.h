@@ -3,7 +3,10 @@
 #include <bit>
 #include <cstdint>
 #include <random>
+#include <span>
 #include <vector>
+
+#include "catalogue/subsets.h"
 
 namespace designgen {
 
@@ -52,7 +55,7 @@ inline uint32_t RankOf(Mask m) {
 // All k-subsets of {0..n-1} in colex order (rank order).
 std::vector<Mask> AllSubsets(int n, int k);
 
-// Calls f(sub) for every k-subset of the points of `m`.
+// Calls f(sub) for every k-subset of the points of `m`, in the core's subset order.
 template <class F>
 void ForEachSubset(Mask m, int k, F&& f) {
     int pts[64];
@@ -61,23 +64,11 @@ void ForEachSubset(Mask m, int k, F&& f) {
         pts[n++] = std::countr_zero(m);
         m &= m - 1;
     }
-    if (k > n) return;
-    if (k == 0) {
-        f(Mask{0});
-        return;
-    }
-    int idx[64];
-    for (int i = 0; i < k; ++i) idx[i] = i;
-    while (true) {
+    kombora::ForEachSubset(n, k, [&](std::span<const int> positions) {
         Mask s = 0;
-        for (int i = 0; i < k; ++i) s |= Mask{1} << pts[idx[i]];
+        for (const int i : positions) s |= Mask{1} << pts[i];
         f(s);
-        int i = k - 1;
-        while (i >= 0 && idx[i] == n - k + i) --i;
-        if (i < 0) break;
-        ++idx[i];
-        for (int j = i + 1; j < k; ++j) idx[j] = idx[j - 1] + 1;
-    }
+    });
 }
 
 // Random point of a non-empty mask.

@@ -15,8 +15,13 @@ bool Catalogue::IsBuiltin(int32_t index) const {
     return index >= 0 && index < kBuiltinCount;
 }
 
+bool IsFullSystem(const TSysteme& entry) {
+    return entry.RG >= 1 && entry.GA == entry.RG && entry.RG <= entry.WZ &&
+           Binomial(entry.WZ, entry.RG) == static_cast<int64_t>(entry.TR);
+}
+
 bool Catalogue::IsFull(int32_t index) const {
-    return index >= kBuiltinCount && index < baseSystemCount_;
+    return Contains(index) && IsFullSystem(entries_[static_cast<std::size_t>(index)]);
 }
 
 bool Catalogue::IsOwn(int32_t index) const {

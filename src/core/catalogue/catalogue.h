@@ -11,6 +11,12 @@ namespace kombora {
 
 inline constexpr int32_t kFullSystemRowLimit = 3000;
 
+// A full system: its rows are every RG-subset of its WZ numbers, so that its guarantee is RG
+// and it has C(WZ, RG) rows. The one definition of the program; the catalogue's full systems
+// (519..BaseSystemCount-1) are such entries by construction, no built-in system is one, and an
+// own system is one when its record says so (its rows are still read from its rows file).
+bool IsFullSystem(const TSysteme& entry);
+
 // Every system the user can find and apply: the built-in systems (0..518), the full systems
 // (519..BaseSystemCount-1) and the own systems whose rows file exists.
 class Catalogue {
@@ -26,9 +32,12 @@ class Catalogue {
     int32_t BaseSystemCount() const { return baseSystemCount_; }
     int32_t MissingRowsFiles() const { return missingRowsFiles_; }
 
+    // Where an entry comes from: the built-in systems, the own systems. The entries between
+    // them are the generated full systems.
     bool IsBuiltin(int32_t index) const;
-    bool IsFull(int32_t index) const;
     bool IsOwn(int32_t index) const;
+    // Whether entry `index` is a full system (IsFullSystem); false outside the catalogue.
+    bool IsFull(int32_t index) const;
 
     // The own-systems list index an own entry was built from.
     std::optional<int32_t> OwnSystemIndex(int32_t catalogueIndex) const;

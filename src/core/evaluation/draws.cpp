@@ -22,34 +22,16 @@ int64_t SaturatingMultiply(int64_t a, int64_t b) {
 
 }  // namespace
 
-DrawEnumerator::DrawEnumerator(int n, int k) : n_(n), k_(k), valid_(k >= 1 && k <= 10 && k <= n) {
-    if (!valid_) k_ = 0;
-    for (int i = 0; i < k_; ++i) numbers_[static_cast<std::size_t>(i)] = i + 1;
-}
+// Draws are subsets of 1..n: position p stands for number p + 1.
+DrawEnumerator::DrawEnumerator(int n, int k) : walk_(n, k >= 1 && k <= 10 ? k : -1) {}
 
 bool DrawEnumerator::Next() {
-    if (!valid_) return false;
-    if (!started_) {
-        started_ = true;
-        return true;
-    }
-    // The rightmost element that can still grow grows; the ones after it follow it closely.
-    int i = k_ - 1;
-    while (i >= 0 && numbers_[static_cast<std::size_t>(i)] == n_ - k_ + 1 + i) --i;
-    if (i < 0) {
-        valid_ = false;
-        return false;
-    }
-    ++numbers_[static_cast<std::size_t>(i)];
-    for (int j = i + 1; j < k_; ++j) {
-        numbers_[static_cast<std::size_t>(j)] = numbers_[static_cast<std::size_t>(j - 1)] + 1;
-    }
-    return true;
+    return walk_.Next();
 }
 
 NumberSet DrawEnumerator::Set() const {
     NumberSet set;
-    for (int i = 0; i < k_; ++i) set.Add(numbers_[static_cast<std::size_t>(i)]);
+    for (const int position : walk_.Positions()) set.Add(position + 1);
     return set;
 }
 

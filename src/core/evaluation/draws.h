@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "catalogue/subsets.h"
 #include "rows/number_set.h"
 
 namespace kombora {
@@ -17,16 +18,12 @@ class DrawEnumerator {
     // Moves to the next draw; false once every draw has been produced.
     bool Next();
 
-    int size() const { return k_; }
-    int operator[](int i) const { return numbers_[static_cast<std::size_t>(i)]; }
+    int size() const { return walk_.size(); }
+    int operator[](int i) const { return walk_[i] + 1; }
     NumberSet Set() const;
 
   private:
-    int n_;
-    int k_;
-    bool started_ = false;
-    bool valid_;
-    std::array<int, 10> numbers_{};
+    SubsetWalk walk_;
 };
 
 // All k-element subsets of 1..n in lexicographic order, one NumberSet each, for 2 <= k <= 10.

@@ -40,7 +40,7 @@ SystemTestPlan PlanSystemTest(AppContext& context, int32_t index, int32_t tipSiz
     plan.entry = entry;
     // Own systems are always tested from their rows: a record is no proof that its rows file
     // holds every combination.
-    plan.fullSystem = !context.catalogue.IsOwn(index) && entry.GA >= entry.RG;
+    plan.fullSystem = !context.catalogue.IsOwn(index) && IsFullSystem(entry);
     plan.lastHitCount = entry.RG;
     plan.firstHitCount = FirstHitCount(entry.WZ, tipSize, context.LargestNumber);
     plan.calculationCount = CalculationCount(entry.TR, entry.WZ, entry.RG, plan.firstHitCount);

@@ -25,7 +25,7 @@ bool LoadOwnSystemRows(AppContext& context, int32_t ownIndex);
 struct SystemTestPlan {
     int32_t index = -1;
     TSysteme entry;
-    bool fullSystem = false;         // not own, GA >= RG: the table follows without comparing
+    bool fullSystem = false;         // not own, IsFullSystem: the table follows without comparing
     int32_t firstHitCount = 2;       // full systems still show hit counts from 2
     int32_t lastHitCount = 1;        // the row size
     int64_t calculationCount = 0;    // row comparisons from firstHitCount

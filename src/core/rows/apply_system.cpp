@@ -1,8 +1,8 @@
 #include "rows/apply_system.h"
 
-#include "catalogue/binomial.h"
 #include "catalogue/builtin_rows.h"
 #include "catalogue/own_index.h"
+#include "catalogue/subsets.h"
 #include "io/text_encoding.h"
 #include "numbers/board.h"
 #include "own/own_rows_file.h"
@@ -16,31 +16,11 @@ Notice Failure(MessageId id, std::vector<std::string> args = {}) {
     return Notice{id, std::move(args)};
 }
 
-// Every index combination i1 < ... < ik of 0..n-1, in lexicographic order, at most `limit`.
-template <typename Visit>
-void ForEachCombination(int n, int k, std::size_t limit, Visit visit) {
-    if (k < 0 || k > n || limit == 0) return;
-    std::vector<int> index(static_cast<std::size_t>(k));
-    for (int i = 0; i < k; ++i) index[static_cast<std::size_t>(i)] = i;
-    std::size_t produced = 0;
-    for (;;) {
-        visit(index);
-        if (++produced >= limit) return;
-        int i = k - 1;
-        while (i >= 0 && index[static_cast<std::size_t>(i)] == n - k + i) --i;
-        if (i < 0) return;
-        ++index[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < k; ++j) {
-            index[static_cast<std::size_t>(j)] = index[static_cast<std::size_t>(j - 1)] + 1;
-        }
-    }
-}
-
 }  // namespace
 
 EntryKind KindOfEntry(const Catalogue& catalogue, int32_t index) {
     if (catalogue.IsOwn(index)) return EntryKind::Own;
-    return catalogue.at(index).GA == catalogue.at(index).RG ? EntryKind::Full : EntryKind::Builtin;
+    return IsFullSystem(catalogue.at(index)) ? EntryKind::Full : EntryKind::Builtin;
 }
 
 std::string CollapseSpaces(std::string_view text) {
@@ -116,11 +96,11 @@ FormingResult SystemAnwenden(AppContext& context, bool formingMode) {
     std::vector<NumberSet> sets(static_cast<std::size_t>(rowCount), rows.BankSet);
     std::vector<std::vector<int32_t>> ownRows;
     const EntryKind kind = KindOfEntry(catalogue, index);
-    if (kind == EntryKind::Full) {
+    if (kind == EntryKind::Full && !sets.empty()) {
         std::size_t m = 0;
-        ForEachCombination(entry.WZ, entry.RG, sets.size(), [&](const std::vector<int>& combo) {
+        ForEachSubset(entry.WZ, entry.RG, [&](std::span<const int> combo) {
             for (int i : combo) sets[m].Add(chosen[static_cast<std::size_t>(i)]);
-            ++m;
+            return ++m < sets.size();
         });
     } else if (kind == EntryKind::Builtin) {
         const std::size_t needed = static_cast<std::size_t>(entry.RG) * sets.size();

@@ -21,7 +21,7 @@ enum class EntryKind {
 
 // Own for every own system: an own system is always formed from its rows file, whatever its
 // record says about the guarantee (a record is no proof that the file holds all
-// combinations). Otherwise full when the guarantee equals the row size, built-in else.
+// combinations). Otherwise full for a full system (IsFullSystem), built-in else.
 EntryKind KindOfEntry(const Catalogue& catalogue, int32_t index);
 
 // Copies a text and drops every space that follows a space.
