@@ -20,7 +20,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/navigation.h"
 #include "app/startup.h"
 #include "form_exists.h"
 #include "help.h"
@@ -31,7 +30,6 @@
 #include "pages/page_rows.h"
 #include "pages/page_selection.h"
 #include "pages/page_system_check.h"
-#include "qt_locale.h"
 #include "tools/calculator.h"
 #include "tools/calendar_window.h"
 #include "tools/info_window.h"
@@ -59,7 +57,11 @@ constexpr PageInfo kPages[] = {
 }  // namespace
 
 TFMain::TFMain(AppContext& context, const Services& services, QWidget* parent)
-    : QMainWindow(parent), context_(context), services_(services) {
+    : QMainWindow(parent),
+      context_(context),
+      services_(services),
+      // Created first, so that it is deleted first: the pages never use it while they go.
+      state_(new AppState(context, this)) {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QString::fromUtf8(kProductName) + QStringLiteral(" ") +
                    QString::fromUtf8(kProgramVersion));
@@ -85,7 +87,7 @@ TFMain::TFMain(AppContext& context, const Services& services, QWidget* parent)
     // As wide as the widest page needs (the pages scroll up and down, not sideways).
     resize(
         QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() +
-                                findChild<QToolBar*>(QStringLiteral("Tool1"))->sizeHint().height())
+                                tool1_->sizeHint().height())
             .expandedTo(minimumSizeHint()));
     if (const QScreen* screen = QApplication::primaryScreen()) {
         // The frame and title bar the window manager adds must stay on the screen too (a
@@ -129,6 +131,7 @@ void TFMain::BuildMenu() {
 
 void TFMain::BuildToolbar() {
     auto* bar = new QToolBar(QStringLiteral("Tools"), this);
+    tool1_ = bar;
     bar->setObjectName(QStringLiteral("Tool1"));
     bar->setMovable(false);
     bar->setFloatable(false);
@@ -234,23 +237,24 @@ void TFMain::BuildPages() {
     pc1_ = new QTabWidget(this);
     pc1_->setObjectName(QStringLiteral("PC1"));
     pc1_->setDocumentMode(false);
-    pageSelection_ = new PageSelection(context_, services_, pc1_);
-    pageNumbers_ = new PageNumbers(context_, services_, pc1_);
-    pageRows_ = new PageRows(context_, services_, pc1_);
-    pageOwnRows_ = new PageOwnRows(context_, services_, pc1_);
-    pageSystemTest_ = new PageSystemTest(context_, services_, pc1_);
-    pageOwnSystems_ = new PageOwnSystems(context_, services_, pc1_);
-    const Page* pages[] = {pageSelection_, pageNumbers_,    pageRows_,
+    // Each page connects itself to the state; the window only does the navigation.
+    AppState& state = *state_;
+    pageSelection_ = new PageSelection(state, services_, pc1_);
+    pageNumbers_ = new PageNumbers(state, services_, pc1_);
+    pageRows_ = new PageRows(state, services_, pc1_);
+    pageOwnRows_ = new PageOwnRows(state, services_, pc1_);
+    pageSystemTest_ = new PageSystemTest(state, services_, pc1_);
+    pageOwnSystems_ = new PageOwnSystems(state, services_, pc1_);
+    Page* const pages[] = {pageSelection_, pageNumbers_,    pageRows_,
                            pageOwnRows_,   pageSystemTest_, pageOwnSystems_};
     for (int i = 0; i < 6; ++i) {
-        auto* page = const_cast<Page*>(pages[i]);
+        Page* page = pages[i];
         SetHelpContext(page, kPages[i].helpContext);
         pc1_->addTab(page, QString::fromUtf8(kPages[i].caption));
         connect(page, &Page::backRequested, this, [this, i] { GoBack(i); });
         connect(page, &Page::nextRequested, this, [this, i] { GoNext(i); });
+        connect(page, &Page::showRequested, this, [this, page] { pc1_->setCurrentWidget(page); });
     }
-    connect(pageSelection_, &PageSelection::systemPrepared, pageNumbers_,
-            &PageNumbers::ShowChosenSystem);
 }
 
 QPushButton* TFMain::QuickButton(int value) const {
@@ -262,11 +266,8 @@ QPushButton* TFMain::QuickButton(int value) const {
 
 void TFMain::updown1Change() {
     const int largest = updown1_->value();
-    context_.LargestNumber = largest;
-    pageSelection_->SetPoolMaximum(largest);
     pZufMax_->setText(QString::number(largest));
-    pageNumbers_->ShowNumbersUpTo(largest);
-    pageOwnRows_->ShowNumbersUpTo(largest);
+    state_->SetLargestNumber(largest);
 }
 
 void TFMain::GoBack(int page) {
@@ -276,17 +277,8 @@ void TFMain::GoBack(int page) {
 void TFMain::GoNext(int page) {
     if (page >= 5) return;
     // "Further" on page 2 and "Next" on pages 3 and 5 carry the selected system along.
-    if (page == 1 || page == 2 || page == 4) PrepareSystemTest();
+    if (page == 1 || page == 2 || page == 4) state_->RequestTestPageUpdate();
     pc1_->setCurrentIndex(page + 1);
-}
-
-void TFMain::PrepareSystemTest() {
-    if (context_.SelectedSystem < 0 || !context_.catalogue.Contains(context_.SelectedSystem)) {
-        return;
-    }
-    const auto steps = EvaluationStepCount(context_.catalogue[context_.SelectedSystem]);
-    pageSystemTest_->LKombiAnz()->setText(steps ? FormatCountText(*steps) : QStringLiteral("—"));
-    pageSystemTest_->LBeschreibung2()->setText(pageNumbers_->LBeschreibung()->text());
 }
 
 void TFMain::BCloseClick() {
@@ -338,6 +330,8 @@ void TFMain::showEvent(QShowEvent* event) {
 }
 
 void TFMain::closeEvent(QCloseEvent* event) {
+    // A running test ends before anything is written.
+    pageSystemTest_->StopTest();
     if (!closing_) {
         closing_ = true;
         WriteSettings();

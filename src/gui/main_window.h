@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/context.h"
+#include "app_state.h"
 #include "services.h"
 
 class QAction;
@@ -23,9 +24,9 @@ class PageRows;
 class PageSelection;
 class PageSystemTest;
 
-// The main window: menu, toolbar, the largest-number strip and the six pages. It assembles
-// the pages, does the navigation between them, and reads the settings when first shown and
-// writes them when closed.
+// The main window: menu, toolbar, the largest-number strip and the six pages. It owns the
+// program-wide state the pages share, assembles the pages, does the navigation between them,
+// and reads the settings when first shown and writes them when closed.
 class TFMain : public QMainWindow {
     Q_OBJECT
   public:
@@ -35,6 +36,8 @@ class TFMain : public QMainWindow {
     TFMain(AppContext& context, const Services& services, QWidget* parent = nullptr);
 
     AppContext& context() const { return context_; }
+    // The program-wide state the pages share; the window owns it.
+    AppState& state() const { return *state_; }
     const Services& services() const { return services_; }
 
     QTabWidget* PC1() const { return pc1_; }
@@ -82,12 +85,11 @@ class TFMain : public QMainWindow {
     void BuildToolbar();
     QWidget* BuildLargestNumberStrip();
     void BuildPages();
-    // Before the system-test page is entered from pages 2, 3 and 5: its step count and the
-    // description of the selected system.
-    void PrepareSystemTest();
 
     AppContext& context_;
     const Services& services_;
+    AppState* state_ = nullptr;
+    QToolBar* tool1_ = nullptr;
     QTabWidget* pc1_ = nullptr;
     QScrollBar* updown1_ = nullptr;
     QLabel* pZufMax_ = nullptr;

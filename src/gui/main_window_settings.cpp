@@ -1,7 +1,9 @@
-// Reading and writing the settings file "Einstellungen.ini".
+// Reading and writing the settings file "Einstellungen.ini" through the table of its entries.
 #include <QCheckBox>
 #include <QScrollBar>
+#include <iterator>
 
+#include "app/settings.h"
 #include "io/ini_file.h"
 #include "main_window.h"
 #include "pages/page_own_rows.h"
@@ -10,52 +12,94 @@
 #include "widgets/choice_group.h"
 
 namespace kombora::gui {
+namespace {
+
+// How an entry of the settings table reaches its control: the value shown, and setting it as
+// a user would (running the control's handlers).
+struct ControlBinding {
+    Setting setting;
+    int32_t (*get)(const TFMain& window);
+    void (*set)(TFMain& window, int32_t value);
+};
+
+template <int Parameter>
+constexpr ControlBinding Slider(Setting setting) {
+    return {setting, [](const TFMain& w) { return w.pageSelection()->SliderValue(Parameter); },
+            [](TFMain& w, int32_t v) { w.pageSelection()->SetSliderValue(Parameter, v); }};
+}
+
+template <int Parameter>
+constexpr ControlBinding Choice(Setting setting) {
+    return {setting, [](const TFMain& w) { return w.pageSelection()->ChoiceIndex(Parameter); },
+            [](TFMain& w, int32_t v) { w.pageSelection()->SetChoice(Parameter, v); }};
+}
+
+template <int Parameter>
+constexpr ControlBinding NoMatter(Setting setting) {
+    return {setting,
+            [](const TFMain& w) { return int32_t{w.pageSelection()->NoMatter(Parameter)}; },
+            [](TFMain& w, int32_t v) { w.pageSelection()->SetNoMatter(Parameter, v != 0); }};
+}
+
+constexpr ControlBinding kBindings[] = {
+    {Setting::Language, [](const TFMain& w) { return w.context().Language; },
+     [](TFMain& w, int32_t v) { w.state().SetLanguage(v); }},
+    Slider<1>(Setting::Pool),
+    Slider<2>(Setting::TipSize),
+    Slider<3>(Setting::Guarantee),
+    Slider<4>(Setting::RowCount),
+    Slider<5>(Setting::BankNumbers),
+    Choice<3>(Setting::GuaranteeChoice),
+    Choice<5>(Setting::BankChoice),
+    NoMatter<1>(Setting::PoolNoMatter),
+    NoMatter<3>(Setting::GuaranteeNoMatter),
+    NoMatter<4>(Setting::RowCountNoMatter),
+    NoMatter<5>(Setting::BankNoMatter),
+    {Setting::ExportWithHeadings,
+     [](const TFMain& w) { return int32_t{w.pageRows()->cbMit()->isChecked()}; },
+     [](TFMain& w, int32_t v) { w.pageRows()->cbMit()->setChecked(v != 0); }},
+    {Setting::ThoroughRowCheck,
+     [](const TFMain& w) { return int32_t{w.pageOwnRows()->cbDetail()->isChecked()}; },
+     [](TFMain& w, int32_t v) { w.pageOwnRows()->cbDetail()->setChecked(v != 0); }},
+    {Setting::LargestNumber, [](const TFMain& w) { return int32_t{w.updown1()->value()}; },
+     [](TFMain& w, int32_t v) { w.updown1()->setValue(v); }},
+    {Setting::OwnRowsDelimiter,
+     [](const TFMain& w) { return int32_t{w.pageOwnRows()->RGTrenner()->itemIndex()}; },
+     [](TFMain& w, int32_t v) { w.pageOwnRows()->RGTrenner()->setItemIndex(v); }},
+};
+
+// The bindings stand in the order of the table, one for each entry.
+constexpr bool BindingsFollowTheTable() {
+    if (std::size(kBindings) != kSettings.size()) return false;
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        if (kBindings[i].setting != kSettings[i].setting) return false;
+    }
+    return true;
+}
+static_assert(BindingsFollowTheTable(), "every settings entry has its control, in order");
+
+const ControlBinding& BindingOf(const SettingEntry& entry) {
+    return kBindings[static_cast<std::size_t>(&entry - kSettings.data())];
+}
+
+}  // namespace
 
 void TFMain::ReadSettings() {
     const auto ini = IniFile::Load(context_.folders.SettingsFile(), context_.folders.appDataFolder);
     if (!ini) return;
-    // Each value goes into its control in this order, running the control's handlers; the
-    // "no matter" boxes come after the sliders and choices, so their stored states remain.
-    context_.Language = ini->ReadInteger("Allgemein", "Sprache", 0);
-    PageSelection& filter = *pageSelection_;
-    filter.SetSliderValue(1, ini->ReadInteger("Filter", "ZP", 12));
-    filter.SetSliderValue(2, ini->ReadInteger("Filter", "ReiG", 6));
-    filter.SetSliderValue(3, ini->ReadInteger("Filter", "GA", 2));
-    filter.SetSliderValue(4, ini->ReadInteger("Filter", "TR", 24));
-    filter.SetSliderValue(5, ini->ReadInteger("Filter", "BZ", 0));
-    filter.SetChoice(3, ini->ReadInteger("Filter", "GARadio", 0));
-    filter.SetChoice(5, ini->ReadInteger("Filter", "BZRadio", 0));
-    filter.SetNoMatter(1, ini->ReadBool("Filter", "ZPegal", false));
-    filter.SetNoMatter(3, ini->ReadBool("Filter", "GAegal", false));
-    filter.SetNoMatter(4, ini->ReadBool("Filter", "TRegal", false));
-    filter.SetNoMatter(5, ini->ReadBool("Filter", "BZegal", false));
-    pageRows_->cbMit()->setChecked(ini->ReadBool("Excel-Export", "Mit", false));
-    pageOwnRows_->cbDetail()->setChecked(ini->ReadBool("Reihenanalyse", "Detail", true));
-    updown1_->setValue(ini->ReadInteger("Allgemein", "biggestZZ", 59));
-    pageOwnRows_->RGTrenner()->setItemIndex(ini->ReadInteger("Eigene Reihen", "Trenner", 0));
+    // Each value goes into its control in the table's order, running the control's handlers.
+    for (const SettingEntry& entry : kSettings) {
+        BindingOf(entry).set(*this, ReadSetting(*ini, entry));
+    }
 }
 
 void TFMain::WriteSettings() {
     // Entries of other programs or later versions in the file are kept.
     IniFile ini = IniFile::Load(context_.folders.SettingsFile(), context_.folders.appDataFolder)
                       .value_or(IniFile());
-    const PageSelection& filter = *pageSelection_;
-    ini.WriteInteger("Filter", "ZP", filter.SliderValue(1));
-    ini.WriteInteger("Filter", "ReiG", filter.SliderValue(2));
-    ini.WriteInteger("Filter", "GA", filter.SliderValue(3));
-    ini.WriteInteger("Filter", "TR", filter.SliderValue(4));
-    ini.WriteInteger("Filter", "BZ", filter.SliderValue(5));
-    ini.WriteInteger("Filter", "GARadio", filter.ChoiceIndex(3));
-    ini.WriteInteger("Filter", "BZRadio", filter.ChoiceIndex(5));
-    ini.WriteBool("Filter", "ZPegal", filter.NoMatter(1));
-    ini.WriteBool("Filter", "GAegal", filter.NoMatter(3));
-    ini.WriteBool("Filter", "TRegal", filter.NoMatter(4));
-    ini.WriteBool("Filter", "BZegal", filter.NoMatter(5));
-    ini.WriteInteger("Allgemein", "biggestZZ", updown1_->value());
-    ini.WriteInteger("Allgemein", "Sprache", context_.Language);
-    ini.WriteInteger("Eigene Reihen", "Trenner", pageOwnRows_->RGTrenner()->itemIndex());
-    ini.WriteBool("Excel-Export", "Mit", pageRows_->cbMit()->isChecked());
-    ini.WriteBool("Reihenanalyse", "Detail", pageOwnRows_->cbDetail()->isChecked());
+    for (const SettingEntry* entry : SettingsInWriteOrder()) {
+        WriteSetting(ini, *entry, BindingOf(*entry).get(*this));
+    }
     // A failed write leaves the previous file in place; closing goes on.
     ini.Save(context_.folders.SettingsFile());
 }

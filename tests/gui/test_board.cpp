@@ -72,8 +72,8 @@ struct Fixture {
         context.SelectedSystem = index;
         const SystemPreparation p = GewaehltesSystem(context, index);
         QVERIFY(p.ok);
-        window.pageNumbers()->ShowChosenSystem(
-            QString::fromStdString(p.description), QString::fromStdString(p.poolText),
+        window.state().SetSelectedSystem(
+            index, QString::fromStdString(p.description), QString::fromStdString(p.poolText),
             p.bankText ? QString::fromStdString(*p.bankText) : QString());
     }
 

@@ -212,8 +212,8 @@ class MainWindowTest : public QObject {
         const int index = FindSystem(context.catalogue, 3, 7, 7);
         if (index < 0) QSKIP("the catalogue has no system 3 of 7 in 7 rows");
         TFMain window(context, f.services());
-        context.SelectedSystem = index;
-        window.pageNumbers()->LBeschreibung()->setText(QStringLiteral("7 numbers in 7 rows"));
+        window.state().SetSelectedSystem(index, QStringLiteral("7 numbers in 7 rows"), QString(),
+                                         QString());
         const QString before = window.pageSystemTest()->LBeschreibung2()->text();
         window.PC1()->setCurrentIndex(page);
         Button(window, button.toUtf8().constData())->click();

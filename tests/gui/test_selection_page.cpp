@@ -37,7 +37,8 @@ class TestSelectionPage : public QObject {
         kombora::testing::TempDir dir;
         AppContext context;
         gui::testing::FakeServices fakes;
-        PageSelection page{context, fakes.services()};
+        AppState state{context};
+        PageSelection page{state, fakes.services()};
 
         template <typename T>
         T* Find(const char* name) {
@@ -239,7 +240,7 @@ class TestSelectionPage : public QObject {
     void singleClickChoosesAndStays() {
         Fixture f;
         f.ClickFilter();
-        QSignalSpy prepared(&f.page, &PageSelection::systemPrepared);
+        QSignalSpy prepared(&f.state, &AppState::selectedSystemChanged);
         QSignalSpy next(&f.page, &Page::nextRequested);
         QTest::mouseClick(f.page.l1()->viewport(), Qt::LeftButton, {}, f.LinePoint(0));
         QCOMPARE(f.context.SelectedSystem, f.IndexOf(4, 11, 2));
@@ -255,7 +256,7 @@ class TestSelectionPage : public QObject {
     void doubleClickChoosesAndGoesOn() {
         Fixture f;
         f.ClickFilter();
-        QSignalSpy prepared(&f.page, &PageSelection::systemPrepared);
+        QSignalSpy prepared(&f.state, &AppState::selectedSystemChanged);
         QSignalSpy next(&f.page, &Page::nextRequested);
         QTest::mouseDClick(f.page.l1()->viewport(), Qt::LeftButton, {}, f.LinePoint(0));
         QCOMPARE(next.count(), 1);
@@ -301,7 +302,7 @@ class TestSelectionPage : public QObject {
         Fixture f;
         f.ClickFilter();
         QTest::mouseClick(f.page.l1()->viewport(), Qt::LeftButton, {}, f.LinePoint(0));
-        QSignalSpy prepared(&f.page, &PageSelection::systemPrepared);
+        QSignalSpy prepared(&f.state, &AppState::selectedSystemChanged);
         f.ClickFilter();
         QCOMPARE(prepared.count(), 0);
         f.page.SetSliderValue(2, 7);

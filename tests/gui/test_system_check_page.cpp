@@ -221,8 +221,8 @@ class TestSystemTestPage : public QObject {
         if (wz % 3 != 0) rows.push_back({wz - 2, wz - 1, wz});
         const int32_t index = f.AddOwnSystem(3, wz, 2, rows, "ESY7.csv");
         QVERIFY(index >= 0);
-        f.context.SelectedSystem = index;
-        f.window->pageNumbers()->LBeschreibung()->setText(QStringLiteral("own rows"));
+        f.window->state().SetSelectedSystem(index, QStringLiteral("own rows"), QString(),
+                                            QString());
         f.window->PC1()->setCurrentIndex(2);
         auto* toTest = f.window->findChild<QPushButton*>(QStringLiteral("BZumSystest"));
         QVERIFY(toTest != nullptr);
@@ -249,7 +249,7 @@ class TestSystemTestPage : public QObject {
         QVERIFY(index >= 0);
         f.context.SelectedSystem = index;
         QSignalSpy shown(f.page(), &PageSystemTest::hitCountShown);
-        QSignalSpy running(f.page(), &PageSystemTest::testRunningChanged);
+        QSignalSpy running(&f.window->state(), &AppState::testRunningChanged);
         auto* l1 = f.window->findChild<QListWidget*>(QStringLiteral("l1"));
         QVERIFY(l1 != nullptr && l1->isEnabled());
 
@@ -400,7 +400,8 @@ class TestSystemTestPage : public QObject {
         InitializeContext(context, MakeAppFolders(dir.path(), dir.path() / "data"));
         context.Language = language;
         gui::testing::FakeServices fakes;
-        PageSystemTest page(context, fakes.services());
+        AppState state(context);
+        PageSystemTest page(state, fakes.services());
         QCOMPARE(page.BTesten()->text(), start);
         QCOMPARE(page.LBeschreibung2()->text(), description);
         QVERIFY(page.StartEvaluation(1, 1, [](std::stop_token stop, const EvaluationCallbacks&) {
@@ -422,14 +423,16 @@ class TestSystemTestPage : public QObject {
     void descriptionKeptAcrossTests() {
         Fixture f;
         const int32_t index = f.CatalogueIndex(3, 7, 3, 519);
-        f.context.SelectedSystem = index;
-        auto* description = f.window->pageNumbers()->LBeschreibung();
+        // The description is announced with the selection, as the selection page does.
+        const auto describe = [&](const QString& text) {
+            f.window->state().SetSelectedSystem(index, text, QString(), QString());
+        };
         QCOMPARE(f.page()->LBeschreibung2()->text(), QStringLiteral("System description"));
-        description->setText(QStringLiteral("first"));
+        describe(QStringLiteral("first"));
         f.ClickTest();
         QVERIFY(f.WaitForEnd());
         QCOMPARE(f.page()->LBeschreibung2()->text(), QStringLiteral("first"));
-        description->setText(QStringLiteral("second"));
+        describe(QStringLiteral("second"));
         f.ClickTest();
         QVERIFY(f.WaitForEnd());
         QCOMPARE(f.page()->LBeschreibung2()->text(), QStringLiteral("first"));

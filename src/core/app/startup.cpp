@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/settings.h"
 #include "io/ini_file.h"
 
 namespace kombora {
@@ -7,7 +8,9 @@ namespace kombora {
 int32_t ReadStartLanguage(const std::filesystem::path& settingsFile) {
     const auto ini = IniFile::Load(settingsFile, settingsFile.parent_path());
     if (!ini) return 1;
-    return ini->ReadInteger("Allgemein", "Sprache", 1);
+    // Start-up's default differs from the main window's: English until the file says otherwise.
+    const SettingEntry& language = SettingEntryOf(Setting::Language);
+    return ini->ReadInteger(language.section, language.key, 1);
 }
 
 std::optional<std::string> SystemsInsideLabel(int64_t count, int32_t language,

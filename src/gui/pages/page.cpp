@@ -28,8 +28,9 @@ class PageScrollArea : public QScrollArea {
 
 }  // namespace
 
-Page::Page(AppContext& context, const Services& services, QWidget* parent)
-    : QWidget(parent), context_(context), services_(services) {
+Page::Page(AppState& state, const Services& services, QWidget* parent)
+    : QWidget(parent), state_(state), services_(services) {
+    connect(&state_, &AppState::testRunningChanged, this, &Page::OnTestRunningChanged);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new PageScrollArea(this);
@@ -62,6 +63,26 @@ QPushButton* Page::MakeNextButton(const QString& name, const QString& caption) {
     button->setProperty("navigation", true);
     connect(button, &QPushButton::clicked, this, &Page::nextRequested);
     return button;
+}
+
+void Page::DisableWhileTestRuns(std::initializer_list<QWidget*> commands) {
+    for (QWidget* command : commands) testCommands_.append(command);
+}
+
+void Page::OnTestRunningChanged(bool running) {
+    if (running) {
+        for (const QPointer<QWidget>& command : testCommands_) {
+            if (command && command->isEnabled()) {
+                command->setEnabled(false);
+                disabledForTest_.append(command);
+            }
+        }
+        return;
+    }
+    for (const QPointer<QWidget>& command : disabledForTest_) {
+        if (command) command->setEnabled(true);
+    }
+    disabledForTest_.clear();
 }
 
 }  // namespace kombora::gui

@@ -1,22 +1,28 @@
 #pragma once
 
+#include <QList>
+#include <QPointer>
+#include <QPushButton>
 #include <QWidget>
+#include <initializer_list>
 
 #include "app/context.h"
+#include "app_state.h"
 #include "services.h"
-
-#include <QPushButton>
 
 namespace kombora::gui {
 
-// The base of the six pages of the main window: every page works on the program-wide context
-// and reaches the outside world only through the services.
+// The base of the six pages of the main window: every page works on the program-wide state,
+// follows its signals, and reaches the outside world only through the services. A page holds
+// typed pointers to its own controls and to nothing else; what another page must learn goes
+// through the state (see docs/architecture.md).
 class Page : public QWidget {
     Q_OBJECT
   public:
-    Page(AppContext& context, const Services& services, QWidget* parent = nullptr);
+    Page(AppState& state, const Services& services, QWidget* parent = nullptr);
 
-    AppContext& context() const { return context_; }
+    AppState& state() const { return state_; }
+    AppContext& context() const { return state_.context(); }
     const Services& services() const { return services_; }
 
   signals:
@@ -24,6 +30,8 @@ class Page : public QWidget {
     void backRequested();
     // The page's "Next" / "Further" button: the main window shows the following page.
     void nextRequested();
+    // The page wants to be the one shown (for example "To the test" on another page).
+    void showRequested();
 
   protected:
     // The widget that holds the page's controls; pages lay out their controls on it. It
@@ -35,10 +43,18 @@ class Page : public QWidget {
     QPushButton* MakeBackButton(const QString& name, const QString& caption = tr("Back"));
     QPushButton* MakeNextButton(const QString& name, const QString& caption = tr("Next"));
 
+    // The page's commands that change what a test reads: disabled while a test runs, and
+    // enabled again at its end when they were enabled at its start.
+    void DisableWhileTestRuns(std::initializer_list<QWidget*> commands);
+
   private:
-    AppContext& context_;
+    void OnTestRunningChanged(bool running);
+
+    AppState& state_;
     const Services& services_;
     QWidget* body_ = nullptr;
+    QList<QPointer<QWidget>> testCommands_;
+    QList<QPointer<QWidget>> disabledForTest_;
 };
 
 }  // namespace kombora::gui

@@ -12,6 +12,7 @@
 #include "message_box.h"
 #include "numbers/board.h"
 #include "pages/forming_view.h"
+#include "rows/apply_system.h"
 #include "widgets/number_board.h"
 
 namespace kombora::gui {
@@ -43,8 +44,8 @@ QLabel* ValueLabel(const char* name, QWidget* parent) {
 
 }  // namespace
 
-PageNumbers::PageNumbers(AppContext& context, const Services& services, QWidget* parent)
-    : Page(context, services, parent) {
+PageNumbers::PageNumbers(AppState& state, const Services& services, QWidget* parent)
+    : Page(state, services, parent) {
     setObjectName(QStringLiteral("Tab2"));
     auto* layout = new QVBoxLayout(body());
     auto* top = new QHBoxLayout;
@@ -123,6 +124,12 @@ PageNumbers::PageNumbers(AppContext& context, const Services& services, QWidget*
     boards->addStretch();
     layout->addLayout(boards);
     layout->addStretch();
+
+    DisableWhileTestRuns({bStat, bForm});
+    connect(&state, &AppState::selectedSystemChanged, this, &PageNumbers::ShowChosenSystem);
+    connect(&state, &AppState::largestNumberChanged, this, &PageNumbers::ShowNumbersUpTo);
+    connect(&state, &AppState::rowsFormed, this,
+            [this](const FormingResult& result, bool) { ShowCounts(result); });
 }
 
 void PageNumbers::ShowChosenSystem(const QString& description, const QString& changingNumbers,
@@ -179,8 +186,8 @@ void PageNumbers::BRBildenClick() {
         ShowMessage(services(), this, context().Language, MessageId::FormingNoSystem);
         return;
     }
-    const bool formed = SystemAnwendenView(this, context(), services(), true);
-    UpdateTestPage(this, context());
+    const bool formed = FormRows(state(), services(), this, true);
+    state().RequestTestPageUpdate();
     if (formed) emit nextRequested();
 }
 
@@ -189,7 +196,16 @@ void PageNumbers::BStatBildenClick() {
         ShowMessage(services(), this, context().Language, MessageId::FormingNoSystem);
         return;
     }
-    SystemAnwendenView(this, context(), services(), false);
+    FormRows(state(), services(), this, false);
+}
+
+void PageNumbers::ShowCounts(const FormingResult& result) {
+    for (int n = 1; n <= kBoardSize; ++n) {
+        const int32_t count = context().rows.NumberCounts[static_cast<std::size_t>(n)];
+        CountCell* cell = statistics_->Count(n);
+        cell->setText(QString::number(count));
+        cell->SetFill(CountCellFill(count, result.rowCount));
+    }
 }
 
 void PageNumbers::ShowNumbersUpTo(int largestNumber) {

@@ -15,7 +15,7 @@ class StatisticsBoard;
 class PageNumbers : public Page {
     Q_OBJECT
   public:
-    PageNumbers(AppContext& context, const Services& services, QWidget* parent = nullptr);
+    PageNumbers(AppState& state, const Services& services, QWidget* parent = nullptr);
 
     // The description of the selected system.
     QLabel* LBeschreibung() const { return lBeschreibung_; }
@@ -52,6 +52,8 @@ class PageNumbers : public Page {
   private:
     // Gives every button its look and the counters their values.
     void ShowChoice();
+    // The counts of formed or counted rows in the statistics cells.
+    void ShowCounts(const kombora::FormingResult& result);
 
     QLabel* lBeschreibung_ = nullptr;
     QLabel* pPool_ = nullptr;

@@ -10,8 +10,8 @@
 
 namespace kombora::gui {
 
-PageOwnRows::PageOwnRows(AppContext& context, const Services& services, QWidget* parent)
-    : Page(context, services, parent) {
+PageOwnRows::PageOwnRows(AppState& state, const Services& services, QWidget* parent)
+    : Page(state, services, parent) {
     setObjectName(QStringLiteral("tab4"));
     auto* layout = new QVBoxLayout(body());
     auto* options = new QHBoxLayout;
@@ -40,6 +40,8 @@ PageOwnRows::PageOwnRows(AppContext& context, const Services& services, QWidget*
     bottom->addStretch();
     bottom->addWidget(MakeNextButton(QStringLiteral("BNext4")));
     layout->addLayout(bottom);
+
+    connect(&state, &AppState::largestNumberChanged, this, &PageOwnRows::ShowNumbersUpTo);
 }
 
 void PageOwnRows::ShowNumbersUpTo(int largestNumber) {

@@ -13,7 +13,7 @@ class StatisticsBoard;
 class PageOwnRows : public Page {
     Q_OBJECT
   public:
-    PageOwnRows(AppContext& context, const Services& services, QWidget* parent = nullptr);
+    PageOwnRows(AppState& state, const Services& services, QWidget* parent = nullptr);
 
     // The delimiter choice: 0 "Comma", 1 "Semicolon", 2 "Spaces".
     ChoiceGroup* RGTrenner() const { return rgTrenner_; }

@@ -5,8 +5,8 @@
 
 namespace kombora::gui {
 
-PageOwnSystems::PageOwnSystems(AppContext& context, const Services& services, QWidget* parent)
-    : Page(context, services, parent) {
+PageOwnSystems::PageOwnSystems(AppState& state, const Services& services, QWidget* parent)
+    : Page(state, services, parent) {
     setObjectName(QStringLiteral("Tab6"));
     auto* layout = new QVBoxLayout(body());
     layout->addStretch();

@@ -8,7 +8,7 @@ namespace kombora::gui {
 class PageOwnSystems : public Page {
     Q_OBJECT
   public:
-    PageOwnSystems(AppContext& context, const Services& services, QWidget* parent = nullptr);
+    PageOwnSystems(AppState& state, const Services& services, QWidget* parent = nullptr);
 };
 
 }  // namespace kombora::gui

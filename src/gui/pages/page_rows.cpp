@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/messages.h"
 #include "message_box.h"
@@ -15,8 +16,8 @@
 
 namespace kombora::gui {
 
-PageRows::PageRows(AppContext& context, const Services& services, QWidget* parent)
-    : Page(context, services, parent) {
+PageRows::PageRows(AppState& state, const Services& services, QWidget* parent)
+    : Page(state, services, parent) {
     setObjectName(QStringLiteral("Tab3"));
     auto* layout = new QVBoxLayout(body());
     auto* body = new QHBoxLayout;
@@ -26,7 +27,7 @@ PageRows::PageRows(AppContext& context, const Services& services, QWidget* paren
     auto* gridLayout = new QVBoxLayout(groupG1_);
     g1_ = new StringGrid(groupG1_);
     G1Fuellen(g1_);
-    UseRowGridDrawing(g1_, context.rows);
+    UseRowGridDrawing(g1_, context().rows);
     g1_->setMinimumWidth(11 * 40 + 24);
     gridLayout->addWidget(g1_);
     body->addWidget(groupG1_, 1);
@@ -43,9 +44,10 @@ PageRows::PageRows(AppContext& context, const Services& services, QWidget* paren
     cbMit_ = new QCheckBox(QStringLiteral("with row number and column headings"), this);
     cbMit_->setObjectName(QStringLiteral("cbMit"));
     side->addWidget(cbMit_);
-    // "To the test": the system-test page connects itself to this button by its name.
+    // "To the test": the system-test page answers the request.
     auto* toTest = new QPushButton(QStringLiteral("To the test"), this);
     toTest->setObjectName(QStringLiteral("BZumSystest"));
+    connect(toTest, &QPushButton::clicked, &state, &AppState::RequestTest);
     side->addWidget(toTest);
     side->addStretch();
     body->addLayout(side);
@@ -56,6 +58,9 @@ PageRows::PageRows(AppContext& context, const Services& services, QWidget* paren
     bottom->addStretch();
     bottom->addWidget(MakeNextButton(QStringLiteral("bsSkinSpeedButton13")));
     layout->addLayout(bottom);
+
+    DisableWhileTestRuns({form});
+    connect(&state, &AppState::rowsFormed, this, &PageRows::ShowRows);
 }
 
 void PageRows::bsSkinSpeedButton7Click() {
@@ -63,8 +68,34 @@ void PageRows::bsSkinSpeedButton7Click() {
         ShowMessage(services(), this, context().Language, MessageId::FormingNoSystemLinesPage);
         return;
     }
-    SystemAnwendenView(this, context(), services(), true);
-    UpdateTestPage(this, context());
+    FormRows(state(), services(), this, true);
+    state().RequestTestPageUpdate();
+}
+
+void PageRows::ShowRows(const FormingResult& result, bool withGrid) {
+    if (!withGrid) return;
+    // The grid is not repainted while it fills.
+    g1_->setUpdatesEnabled(false);
+    g1_->SetRowCount(result.rowCount + 1);
+    g1_->ClearCells();
+    // Ten number columns hold every tip row of a lottery ticket; an own system with longer
+    // rows gets the columns it needs rather than losing numbers.
+    const int columns = std::max(11, context().rows.TipSize + 1);
+    if (g1_->ColCount() != columns) {
+        g1_->SetColCount(columns);
+        for (int i = 1; i < columns; ++i) {
+            g1_->SetCell(i, 0, QStringLiteral("  Z. ") + QString::number(i));
+        }
+    }
+    for (int p = 1; p <= result.rowCount; ++p) {
+        const auto& row = result.gridRows[static_cast<std::size_t>(p - 1)];
+        g1_->SetCell(0, p, QString::number(p));
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            g1_->SetCell(static_cast<int>(k) + 1, p, QString::number(row[k]));
+        }
+    }
+    g1_->setUpdatesEnabled(true);
+    groupG1_->setTitle(QString::fromStdString(GroupG1Caption(result.rowCount, context().Language)));
 }
 
 void PageRows::showEvent(QShowEvent* event) {

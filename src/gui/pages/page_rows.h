@@ -13,7 +13,7 @@ class StringGrid;
 class PageRows : public Page {
     Q_OBJECT
   public:
-    PageRows(AppContext& context, const Services& services, QWidget* parent = nullptr);
+    PageRows(AppState& state, const Services& services, QWidget* parent = nullptr);
 
     // "with row number and column headings" for the spreadsheet export.
     QCheckBox* cbMit() const { return cbMit_; }
@@ -27,6 +27,10 @@ class PageRows : public Page {
 
   protected:
     void showEvent(QShowEvent* event) override;
+
+  private slots:
+    // Formed rows go into the grid with the caption of GroupG1; counted rows change nothing.
+    void ShowRows(const kombora::FormingResult& result, bool withGrid);
 
   private:
     QCheckBox* cbMit_ = nullptr;

@@ -60,12 +60,11 @@ class ResultList : public QListWidget {
 
 }  // namespace
 
-PageSelection::PageSelection(AppContext& context, const Services& services, QWidget* parent)
-    : Page(context, services, parent) {
+PageSelection::PageSelection(AppState& state, const Services& services, QWidget* parent)
+    : Page(state, services, parent) {
     setObjectName(QStringLiteral("Tab1"));
     auto* layout = new QVBoxLayout(body());
-    BuildFilterGroup();
-    layout->addWidget(findChild<QGroupBox*>(QStringLiteral("GrFilter")));
+    layout->addWidget(BuildFilterGroup());
 
     auto* filterRow = new QHBoxLayout;
     bFilternEx_ = new QPushButton(QStringLiteral("All „no matter“"), this);
@@ -98,9 +97,12 @@ PageSelection::PageSelection(AppContext& context, const Services& services, QWid
 
     ConnectControls();
     ShowFilter();
+
+    DisableWhileTestRuns({l1_});
+    connect(&state, &AppState::largestNumberChanged, this, &PageSelection::SetPoolMaximum);
 }
 
-void PageSelection::BuildFilterGroup() {
+QGroupBox* PageSelection::BuildFilterGroup() {
     auto* group = new QGroupBox(QStringLiteral("Filter"), this);
     group->setObjectName(QStringLiteral("GrFilter"));
     auto* grid = new QGridLayout(group);
@@ -173,6 +175,7 @@ void PageSelection::BuildFilterGroup() {
     lHinweis4_->setObjectName(QStringLiteral("LHinweis4"));
     // Shown beside the forced row count, where the "no matter" box stands otherwise.
     grid->addWidget(lHinweis4_, 3, 3, 1, 2);
+    return group;
 }
 
 void PageSelection::ConnectControls() {
@@ -388,8 +391,8 @@ bool PageSelection::GewaehltesSystem(int32_t index) {
 void PageSelection::ApplyPreparation(const SystemPreparation& preparation) {
     QString description = FromUtf8(preparation.description);
     description.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    emit systemPrepared(description, FromUtf8(preparation.poolText),
-                        preparation.bankText ? FromUtf8(*preparation.bankText) : QString());
+    state().SetSelectedSystem(context().SelectedSystem, description, FromUtf8(preparation.poolText),
+                              preparation.bankText ? FromUtf8(*preparation.bankText) : QString());
 }
 
 int PageSelection::SelectedLine() const {

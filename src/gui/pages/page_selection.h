@@ -10,6 +10,7 @@
 #include "selection/system_choice.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -31,7 +32,7 @@ class ChoiceGroup;
 class PageSelection : public Page {
     Q_OBJECT
   public:
-    PageSelection(AppContext& context, const Services& services, QWidget* parent = nullptr);
+    PageSelection(AppState& state, const Services& services, QWidget* parent = nullptr);
 
     // Parameters are numbered as their sliders: 1 pool, 2 tip-row size, 3 guarantee,
     // 4 row count, 5 bank numbers.
@@ -58,8 +59,9 @@ class PageSelection : public Page {
     // The catalogue index of each line of l1.
     const std::vector<int32_t>& ResultIndices() const { return resultIndices_; }
 
-    // Prepares catalogue entry `index` (SelectedSystem must already name it): on success emits
-    // systemPrepared; when the system cannot be applied, shows the message and returns false.
+    // Prepares catalogue entry `index` (SelectedSystem must already name it): on success the
+    // state announces selectedSystemChanged; when the system cannot be applied, shows the
+    // message and returns false.
     bool GewaehltesSystem(int32_t index);
 
   public slots:
@@ -84,15 +86,8 @@ class PageSelection : public Page {
     void l1ListBoxClick();
     void l1DblClick();
 
-  signals:
-    // A system was chosen and prepared: the "Choice of numbers" page shows the description
-    // (lines separated by "\n") and the numbers needed, and clears its board. A null
-    // `bankNumbers` leaves the bank-number label as it is.
-    void systemPrepared(const QString& description, const QString& changingNumbers,
-                        const QString& bankNumbers);
-
   private:
-    void BuildFilterGroup();
+    QGroupBox* BuildFilterGroup();
     void ConnectControls();
     // Shows the state of the filter parameters in the controls, without running handlers.
     void ShowFilter();

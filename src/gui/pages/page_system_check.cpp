@@ -1,6 +1,5 @@
 #include "pages/page_system_check.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,7 +10,6 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
@@ -20,6 +18,7 @@
 #include <vector>
 
 #include "app/messages.h"
+#include "app/navigation.h"
 #include "evaluation/draws.h"
 #include "evaluation/result_texts.h"
 #include "evaluation/system_check.h"
@@ -53,31 +52,8 @@ void Show(const Services& services, QWidget* parent, int32_t language, MessageId
 
 }  // namespace
 
-const QStringList& PageSystemTest::CommandsLockedDuringTest() {
-    static const QStringList names{
-        // forming rows
-        QStringLiteral("BRBilden"),
-        QStringLiteral("bsSkinSpeedButton7"),
-        QStringLiteral("BStatBilden"),
-        // choosing another system, deleting one
-        QStringLiteral("l1"),
-        QStringLiteral("l2"),
-        QStringLiteral("BESYAnwenden"),
-        QStringLiteral("BSysLoeschen"),
-        // editing the own rows
-        QStringLiteral("M1"),
-        QStringLiteral("BMemoClear"),
-        QStringLiteral("bsSkinSpeedButton8"),
-        QStringLiteral("bsSkinSpeedButton9"),
-        QStringLiteral("bsSkinSpeedButton15"),
-        // saving a system
-        QStringLiteral("EigSysSave"),
-    };
-    return names;
-}
-
-PageSystemTest::PageSystemTest(AppContext& context, const Services& services, QWidget* parent)
-    : Page(context, services, parent) {
+PageSystemTest::PageSystemTest(AppState& state, const Services& services, QWidget* parent)
+    : Page(state, services, parent) {
     setObjectName(QStringLiteral("tab5"));
     run_ = new EvaluationRun(this);
     connect(run_, &EvaluationRun::progress, this,
@@ -88,46 +64,21 @@ PageSystemTest::PageSystemTest(AppContext& context, const Services& services, QW
     connect(run_, &EvaluationRun::failed, this, &PageSystemTest::OnFailed);
     BuildLayout();
     ShowIdleButton();
-    WatchWindow();
-}
-
-void PageSystemTest::WatchWindow() {
-    QWidget* top = window();
-    if (top == watchedWindow_) return;
-    if (watchedWindow_) watchedWindow_->removeEventFilter(this);
-    watchedWindow_ = top != this ? top : nullptr;
-    if (watchedWindow_) watchedWindow_->installEventFilter(this);
-    ConnectToTheTest();
+    connect(&state, &AppState::testRequested, this, &PageSystemTest::BZumSystestClick);
+    connect(&state, &AppState::testPageUpdateRequested, this,
+            &PageSystemTest::PrepareForSelectedSystem);
+    connect(&state, &AppState::languageChanged, this, &PageSystemTest::ShowLanguage);
 }
 
 bool PageSystemTest::event(QEvent* event) {
-    if (event->type() == QEvent::ParentChange) WatchWindow();
     if (event->type() == QEvent::Resize || event->type() == QEvent::StyleChange) FitColumns();
     return Page::event(event);
 }
 
-void PageSystemTest::ConnectToTheTest() {
-    if (!watchedWindow_) return;
-    for (auto* toTest : watchedWindow_->findChildren<QPushButton*>(QStringLiteral("BZumSystest"))) {
-        connect(toTest, &QPushButton::clicked, this, &PageSystemTest::BZumSystestClick,
-                Qt::UniqueConnection);
-    }
-}
-
-bool PageSystemTest::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == watchedWindow_) {
-        if (event->type() == QEvent::Close) {
-            StopTest();
-        } else if (event->type() == QEvent::Show) {
-            ConnectToTheTest();
-        }
-    }
-    return Page::eventFilter(watched, event);
-}
-
 PageSystemTest::~PageSystemTest() {
     if (run_ != nullptr && run_->IsRunning()) {
-        // The window goes away with a test running: end it quietly.
+        // The window goes away with a test running: end it quietly. The state may be gone
+        // already; the context outlives the windows.
         disconnect(run_, nullptr, this, nullptr);
         delete run_;
         run_ = nullptr;
@@ -268,11 +219,21 @@ QString PageSystemTest::DesignedDescriptionCaption() const {
                  QStringLiteral("System description"));
 }
 
-QString PageSystemTest::SelectedDescription() const {
-    if (const auto* label = window()->findChild<QLabel*>(QStringLiteral("LBeschreibung"))) {
-        return label->text();
+bool PageSystemTest::ShowsDesignedDescriptionCaption() const {
+    const QString text = lBeschreibung2_->text();
+    return text.isEmpty() || text == Label(LabelId::TestDescriptionCaption, 0, QString()) ||
+           text == Label(LabelId::TestDescriptionCaption, 1, QString());
+}
+
+void PageSystemTest::ShowLanguage() {
+    if (IsTestRunning()) {
+        ShowRunningButton();
+    } else {
+        ShowIdleButton();
     }
-    return {};
+    if (ShowsDesignedDescriptionCaption() && !lBeschreibung2_->text().isEmpty()) {
+        lBeschreibung2_->setText(DesignedDescriptionCaption());
+    }
 }
 
 void PageSystemTest::ShowIdleButton() {
@@ -315,43 +276,21 @@ void PageSystemTest::ShowHitCount(const EvaluationResult& result, int k) {
     emit hitCountShown(k);
 }
 
-void PageSystemTest::LockCommands(bool locked) {
-    if (locked) {
-        for (const QString& name : CommandsLockedDuringTest()) {
-            for (QWidget* widget : window()->findChildren<QWidget*>(name)) {
-                if (widget->isEnabled()) {
-                    widget->setEnabled(false);
-                    locked_.append(widget);
-                }
-            }
-        }
-        return;
-    }
-    for (const QPointer<QWidget>& widget : locked_) {
-        if (widget) widget->setEnabled(true);
-    }
-    locked_.clear();
-}
-
 void PageSystemTest::BeginRun(int64_t calculationCount, int64_t drawTotal) {
     lKombiAnz_->setText(FormatCountText(calculationCount));
     ShowRunningButton();
     context().TestStopRequested = false;
     lAbbruch_->hide();
     SetGaugeMaximum(drawTotal);
-    context().TestRunning = true;
     g2_->ClearCells();
-    LockCommands(true);
-    emit testRunningChanged(true);
+    state().SetTestRunning(true);
 }
 
 void PageSystemTest::EndRun(bool stopped) {
     context().TestStopRequested = stopped;
     ShowIdleButton();
     lAbbruch_->setVisible(stopped);
-    context().TestRunning = false;
-    LockCommands(false);
-    emit testRunningChanged(false);
+    state().SetTestRunning(false);
 }
 
 void PageSystemTest::OnFinished(const EvaluationResult& result) {
@@ -391,27 +330,24 @@ bool PageSystemTest::StartEvaluation(int64_t calculationCount, int64_t drawTotal
     return true;
 }
 
+void PageSystemTest::PrepareForSelectedSystem() {
+    const AppContext& ctx = context();
+    if (!ctx.catalogue.Contains(ctx.SelectedSystem)) return;
+    const auto steps = EvaluationStepCount(ctx.catalogue[ctx.SelectedSystem]);
+    lKombiAnz_->setText(steps ? FormatCountText(*steps) : QStringLiteral("—"));
+    lBeschreibung2_->setText(state().SelectedDescription());
+}
+
 void PageSystemTest::BZumSystestClick() {
     AppContext& ctx = context();
     if (ctx.SelectedSystem < 0 || !ctx.catalogue.Contains(ctx.SelectedSystem)) {
         Show(services(), this, ctx.Language, MessageId::TestNoSystemToTheTest);
         return;
     }
-    if (auto* pages = qobject_cast<QTabWidget*>(parentWidget())) {
-        pages->setCurrentWidget(this);
-    } else {
-        for (QWidget* up = parentWidget(); up != nullptr; up = up->parentWidget()) {
-            if (auto* tabs = qobject_cast<QTabWidget*>(up)) {
-                tabs->setCurrentWidget(this);
-                break;
-            }
-        }
-    }
+    emit showRequested();
     // A test is already running: the page shows it, and nothing else changes.
     if (IsTestRunning()) return;
-    const TSysteme& entry = ctx.catalogue[ctx.SelectedSystem];
-    lKombiAnz_->setText(FormatCountText(CalculationCount(entry.TR, entry.WZ, entry.RG, 2)));
-    lBeschreibung2_->setText(SelectedDescription());
+    PrepareForSelectedSystem();
     BTestenClick();
 }
 
@@ -436,11 +372,7 @@ void PageSystemTest::BTestenClick() {
         Show(services(), this, ctx.Language, MessageId::TestNoSystem);
         return;
     }
-    const QString text = lBeschreibung2_->text();
-    if (text.isEmpty() || text == Label(LabelId::TestDescriptionCaption, 0, QString()) ||
-        text == Label(LabelId::TestDescriptionCaption, 1, QString())) {
-        lBeschreibung2_->setText(SelectedDescription());
-    }
+    if (ShowsDesignedDescriptionCaption()) lBeschreibung2_->setText(state().SelectedDescription());
 
     const TSysteme& entry = ctx.catalogue[ctx.SelectedSystem];
     const int32_t tipSize = ctx.rows.TipSize > 0 ? ctx.rows.TipSize : entry.RG;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QList>
-#include <QPointer>
 #include <cstdint>
 
 #include "evaluation/hit_tally.h"
@@ -21,7 +19,7 @@ class StringGrid;
 class PageSystemTest : public Page {
     Q_OBJECT
   public:
-    PageSystemTest(AppContext& context, const Services& services, QWidget* parent = nullptr);
+    PageSystemTest(AppState& state, const Services& services, QWidget* parent = nullptr);
     ~PageSystemTest() override;
 
     // "Calculations:" — the number of evaluation steps of the selected system.
@@ -48,13 +46,14 @@ class PageSystemTest : public Page {
     // the gauge counts up to `drawTotal`, the table is cleared and filled as the hit counts
     // finish, "Start the test" becomes "Stop test". For tests of other rows than the selected
     // system's (the own-rows test); testFinished() tells the end. False while a test runs.
+    // The state announces testRunningChanged at the start and at the end.
     bool StartEvaluation(int64_t calculationCount, int64_t drawTotal, EvaluationRun::Job job);
 
-    // The commands that change what a test reads: disabled while a test runs.
-    static const QStringList& CommandsLockedDuringTest();
-
   public slots:
-    // "To the test" on the page "Lines of numbers".
+    // Shows the selected system before the page is entered: LKombiAnz gets its number of
+    // evaluation steps, LBeschreibung2 its description. Nothing changes without a system.
+    void PrepareForSelectedSystem();
+    // "To the test" (the state's testRequested): shows the page and tests the selected system.
     void BZumSystestClick();
     // "Start the test"; during a run a click only stops it.
     void BTestenClick();
@@ -62,22 +61,15 @@ class PageSystemTest : public Page {
     void StopTest();
 
   signals:
-    // A test has started (true) or ended (false).
-    void testRunningChanged(bool running);
     // Hit count k is shown in the table.
     void hitCountShown(int k);
     // A test has ended; `stopped` when the user stopped it. `result` holds its tallies.
     void testFinished(bool stopped, const kombora::EvaluationResult& result);
 
   protected:
-    // Closing the main window stops a running test first; showing it connects "To the test".
-    bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
 
   private:
-    void WatchWindow();
-    // Connects "To the test" (a button named BZumSystest anywhere in the main window).
-    void ConnectToTheTest();
     void BuildLayout();
     // Column widths and the table's height for the texts it shows.
     void FitColumns();
@@ -92,8 +84,9 @@ class PageSystemTest : public Page {
     void EndRun(bool stopped);
     void OnFinished(const EvaluationResult& result);
     void OnFailed(const QString& what, bool outOfMemory);
-    void LockCommands(bool locked);
-    QString SelectedDescription() const;
+    // The captions that follow the language: the button and the designed description caption.
+    void ShowLanguage();
+    bool ShowsDesignedDescriptionCaption() const;
     QString DesignedDescriptionCaption() const;
 
     QLabel* lKombiAnz_ = nullptr;
@@ -106,8 +99,6 @@ class PageSystemTest : public Page {
     int64_t gaugeMaximum_ = 0;
     int64_t gaugePosition_ = 0;
     int64_t gaugeScale_ = 1;
-    QList<QPointer<QWidget>> locked_;
-    QPointer<QWidget> watchedWindow_;
 };
 
 }  // namespace kombora::gui
