@@ -5,8 +5,10 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <QNetworkInformation>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
@@ -168,6 +171,59 @@ class QtFileDialogService : public FileDialogService {
     }
 };
 
+#ifndef Q_OS_WIN
+// The MIME type of .xlsx workbooks.
+constexpr const char* kXlsxMimeType =
+    "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
+
+// Whether a line "type=..." or a desktop entry's "MimeType=...;type;..." names the type.
+bool ListsMimeType(const QString& text, const QString& type) {
+    const auto lines = text.split(QLatin1Char('\n'));
+    for (const QString& raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(type + QLatin1Char('='))) {
+            return !line.mid(type.size() + 1).trimmed().isEmpty();
+        }
+        if (line.startsWith(QStringLiteral("MimeType="))) {
+            const auto types = line.mid(9).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+            if (types.contains(type)) return true;
+        }
+    }
+    return false;
+}
+
+QString ReadSmallFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.read(4 * 1024 * 1024));
+}
+
+// The desktop's association of a MIME type with a program: the users' and the system's
+// mimeapps.list, the caches of the application folders and their desktop entries.
+bool DesktopHasProgramFor(const QString& type) {
+    QStringList lists;
+    for (const QString& dir :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+        lists << dir + QStringLiteral("/mimeapps.list");
+    const QStringList appDirs =
+        QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
+    for (const QString& dir : appDirs) {
+        lists << dir + QStringLiteral("/mimeapps.list") << dir + QStringLiteral("/mimeinfo.cache");
+    }
+    for (const QString& list : lists) {
+        if (ListsMimeType(ReadSmallFile(list), type)) return true;
+    }
+    for (const QString& dir : appDirs) {
+        const QStringList entries =
+            QDir(dir).entryList({QStringLiteral("*.desktop")}, QDir::Files | QDir::Readable);
+        for (const QString& entry : entries) {
+            if (ListsMimeType(ReadSmallFile(dir + QLatin1Char('/') + entry), type)) return true;
+        }
+    }
+    return false;
+}
+#endif
+
 class QtDesktopService : public DesktopService {
   public:
     bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
@@ -178,6 +234,19 @@ class QtDesktopService : public DesktopService {
         return QProcess::startDetached(program, arguments);
     }
     void EndProgram() override { QCoreApplication::exit(0); }
+    QString DocumentsFolder() override {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return folder.isEmpty() ? QDir::homePath() : folder;
+    }
+    bool SpreadsheetProgramInstalled() override {
+#ifdef Q_OS_WIN
+        QSettings key(QStringLiteral("HKEY_CLASSES_ROOT\\Excel.Application"),
+                      QSettings::NativeFormat);
+        return !key.childGroups().isEmpty() || !key.childKeys().isEmpty();
+#else
+        return DesktopHasProgramFor(QString::fromLatin1(kXlsxMimeType));
+#endif
+    }
 };
 
 #ifndef KOMBORA_UPDATE_SERVER
@@ -234,6 +303,7 @@ class EventLoopWaitService : public WaitService {
         return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
     }
     QDate Today() override { return QDate::currentDate(); }
+    QDateTime Now() override { return QDateTime::currentDateTime(); }
 };
 
 class ClockSeedService : public RandomSeedService {

@@ -5,6 +5,7 @@
 // Services reference together with the AppContext.
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -64,6 +65,11 @@ class DesktopService {
     // Ends Kombora at once, without the closing work of the main window (starting a
     // downloaded update on Windows).
     virtual void EndProgram() = 0;
+    // The user's documents folder, where exported workbooks go.
+    virtual QString DocumentsFolder() = 0;
+    // ExcelInstalled: whether the desktop has a program for .xlsx workbooks (on Windows the
+    // class "Excel.Application", elsewhere the desktop's association of the .xlsx type).
+    virtual bool SpreadsheetProgramInstalled() = 0;
 };
 
 // The network: every transfer goes through the access manager given here.
@@ -98,6 +104,8 @@ class WaitService {
     virtual int64_t NowMilliseconds() = 0;
     // Today's date on the user's clock.
     virtual QDate Today() = 0;
+    // The date and time on the user's clock.
+    virtual QDateTime Now() = 0;
 };
 
 // The seed of the random choice.

@@ -31,7 +31,7 @@ struct SheetRead {
 };
 
 // Cells beyond this count (last row times last column) are refused as TooLarge.
-inline constexpr int64_t kMaxSheetCells = 10'000'000;
+inline constexpr int64_t kMaxSheetCells = 2'000'000;
 
 // Reads the first worksheet of the file.
 SheetRead ReadFirstSheet(const std::filesystem::path& file);

@@ -1,5 +1,6 @@
 #include "pages/page_rows.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,8 +9,12 @@
 #include <algorithm>
 
 #include "app/messages.h"
+#include "io/text_encoding.h"
 #include "message_box.h"
+#include "own/rows_csv.h"
+#include "own/workbook_export.h"
 #include "pages/forming_view.h"
+#include "pages/workbook_view.h"
 #include "rows/apply_system.h"
 #include "widgets/grid_setup.h"
 #include "widgets/string_grid.h"
@@ -41,6 +46,14 @@ PageRows::PageRows(AppState& state, const Services& services, QWidget* parent)
     connect(form, &QPushButton::clicked, this, &PageRows::bsSkinSpeedButton7Click);
     selectedLayout->addWidget(form);
     side->addWidget(selected);
+    auto* saveCsv = new QPushButton(QStringLiteral("Save..."), this);
+    saveCsv->setObjectName(QStringLiteral("BCSV"));
+    connect(saveCsv, &QPushButton::clicked, this, &PageRows::BCSVClick);
+    side->addWidget(saveCsv);
+    auto* excel = new QPushButton(QStringLiteral("Excel export"), this);
+    excel->setObjectName(QStringLiteral("BExcel"));
+    connect(excel, &QPushButton::clicked, this, &PageRows::BExcelClick);
+    side->addWidget(excel);
     cbMit_ = new QCheckBox(QStringLiteral("with row number and column headings"), this);
     cbMit_->setObjectName(QStringLiteral("cbMit"));
     side->addWidget(cbMit_);
@@ -96,6 +109,54 @@ void PageRows::ShowRows(const FormingResult& result, bool withGrid) {
     }
     g1_->setUpdatesEnabled(true);
     groupG1_->setTitle(QString::fromStdString(GroupG1Caption(result.rowCount, context().Language)));
+}
+
+namespace {
+
+// The cells of the grid as texts, [row][column].
+TextGrid GridTexts(const StringGrid& grid) {
+    TextGrid texts(static_cast<std::size_t>(grid.RowCount()));
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        for (int c = 0; c < grid.ColCount(); ++c) {
+            texts[static_cast<std::size_t>(r)].push_back(grid.Cell(c, r).toStdString());
+        }
+    }
+    return texts;
+}
+
+}  // namespace
+
+void PageRows::BCSVClick() {
+    if (g1_->Cell(1, 1).isEmpty()) {
+        ShowMessage(services(), this, context().Language, MessageId::OwnRowsNoRowsToSave);
+        return;
+    }
+    const QString file = services().fileDialogs->SaveFileName(
+        this, QStringLiteral("Save file"),
+        QString::fromStdString(PathToUtf8(context().folders.appDataFolder)),
+        QStringLiteral("CSV-Trennzeichen getrennt (*.csv)"));
+    if (file.isEmpty()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::string error;
+    const bool saved = SaveGridAsCsv(GridTexts(*g1_), PathFromUtf8(file.toStdString()), &error);
+    QApplication::restoreOverrideCursor();
+    if (!saved) {
+        ShowMessage(services(), this, context().Language, MessageId::GeneralFileWriteFailed,
+                    {file, QString::fromStdString(error)});
+    }
+}
+
+void PageRows::BExcelClick() {
+    if (g1_->Cell(1, 1).isEmpty()) {
+        ShowMessage(services(), this, context().Language, MessageId::OwnRowsNoRowsToExport);
+        return;
+    }
+    const int32_t language = context().Language;
+    const std::string name =
+        LabelText(LabelId::OwnRowsSheetName, language).value_or("Series of bets");
+    const WorkbookSheet sheet =
+        GridWorksheet(GridTexts(*g1_), name, context().rows.TipSize, cbMit_->isChecked());
+    ExportWorkbook(services(), this, language, sheet, name);
 }
 
 void PageRows::showEvent(QShowEvent* event) {

@@ -24,6 +24,10 @@ class PageRows : public Page {
   public slots:
     // "Form tips" under "If system was selected": forms the rows and stays on the page.
     void bsSkinSpeedButton7Click();
+    // "Save...": the formed rows as a CSV file.
+    void BCSVClick();
+    // "Excel export": the formed rows as a new workbook, opened in the spreadsheet program.
+    void BExcelClick();
 
   protected:
     void showEvent(QShowEvent* event) override;

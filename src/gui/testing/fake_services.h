@@ -47,6 +47,8 @@ class FakeDesktopService : public DesktopService {
     QString FindProgram(const QString& name) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;
     void EndProgram() override { ++programEnded; }
+    QString DocumentsFolder() override { return documentsFolder; }
+    bool SpreadsheetProgramInstalled() override { return spreadsheetInstalled; }
 
     QList<QUrl> openedUrls;
     QStringList programsLookedFor;
@@ -74,6 +76,8 @@ class FakeNetworkService : public NetworkService {
 
   private:
     QNetworkAccessManager* manager_ = nullptr;
+    QString documentsFolder;
+    bool spreadsheetInstalled = true;
 };
 
 class FakeClipboardService : public ClipboardService {
@@ -90,9 +94,11 @@ class FakeWaitService : public WaitService {
     void ProcessEvents() override;
     int64_t NowMilliseconds() override { return now; }
     QDate Today() override { return today; }
+    QDateTime Now() override { return dateTime; }
 
     int64_t now = 0;
     QDate today = QDate(2024, 3, 15);
+    QDateTime dateTime = QDateTime(QDate(2024, 3, 15), QTime(12, 0, 0));
     int64_t totalWaited = 0;
     int waits = 0;
     bool processEvents = true;  // let pending events run on each wait
