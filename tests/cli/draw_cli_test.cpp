@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCheckCase{"--draw \"3 7 12 25 33 41\" BAD", 1,
                                    "bad.txt, line 2: 'x' is no number from 1 to 49"},
                       BadCheckCase{"--draw \"3 7 12 25 33 41\" none.txt", 1,
-                                   "cannot open the rows file"}));
+                                   "cannot read the rows file"}));
 
 // Every draw of `drawn` out of 1..largest: how many leave the best row with m matches, and how
 // many rows have m matches, summed over all draws.

@@ -64,7 +64,9 @@ TEST_P(SameVerdict, FromRowsTestAndApply) {
         const auto r = RunCli(command + DataDir(dir));
         if (c.refusal == nullptr) {
             EXPECT_EQ(r.exitCode, 0) << name << ": " << r.err;
-            if (name == "rows") EXPECT_EQ(r.out, "1 2 3\n1 4 5\n2 4 6\n3 5 6\n");
+            if (name == "rows") {
+                EXPECT_EQ(r.out, "1 2 3\n1 4 5\n2 4 6\n3 5 6\n");
+            }
         } else {
             EXPECT_EQ(r.exitCode, 1) << name;
             EXPECT_TRUE(r.out.empty()) << name << ": " << r.out;
@@ -179,7 +181,9 @@ TEST_P(SameArguments, AreAcceptedOrRefusedAlike) {
     TempDir dir;
     const auto r = RunCli(std::string(GetParam().arguments) + DataDir(dir));
     EXPECT_EQ(r.exitCode, GetParam().exitCode) << r.err;
-    if (GetParam().exitCode == 2) EXPECT_TRUE(r.out.empty()) << r.out;
+    if (GetParam().exitCode == 2) {
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

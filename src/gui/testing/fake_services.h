@@ -57,6 +57,8 @@ class FakeDesktopService : public DesktopService {
     QList<QStringList> startedArguments;
     bool succeed = true;
     int programEnded = 0;
+    QString documentsFolder;
+    bool spreadsheetInstalled = true;
 };
 
 // A real access manager (the tests run a server of their own on 127.0.0.1) with a scripted
@@ -76,8 +78,6 @@ class FakeNetworkService : public NetworkService {
 
   private:
     QNetworkAccessManager* manager_ = nullptr;
-    QString documentsFolder;
-    bool spreadsheetInstalled = true;
 };
 
 class FakeClipboardService : public ClipboardService {
